@@ -1,0 +1,4 @@
+#pragma once
+
+// Unloads every loaded window, then ends the program: the one way it ends.
+void EndApplication();

@@ -1,0 +1,47 @@
+#include "UpdateReminder.h"
+
+#include "Links.h"
+#include "MessageBox.h"
+
+#include <QSettings>
+
+namespace {
+
+const QString lastReminderKey = QStringLiteral("Settings/Duration");
+constexpr qint64 quietDays = 14;
+
+const QString question = QStringLiteral(
+    "There maybe an update to this software available\rDo you want to check for an update?");
+
+} // namespace
+
+void UpdateReminder(const QDateTime &now)
+{
+    QSettings store;
+    // A store we cannot read or write costs the reminder, never the start.
+    if (store.status() != QSettings::NoError || !store.isWritable())
+        return;
+
+    const auto record = [&] {
+        // ISO 8601 reads back the same whatever the user's regional settings.
+        store.setValue(lastReminderKey, now.toString(Qt::ISODate));
+        store.sync();
+    };
+
+    const QDateTime last = QDateTime::fromString(store.value(lastReminderKey).toString(), Qt::ISODate);
+    if (!last.isValid()) {
+        // First start, or a value damaged beyond reading: start counting from today.
+        record();
+        return;
+    }
+
+    // Calendar days, either way: a clock set back by weeks brings the question too.
+    if (qAbs(now.date().daysTo(last.date())) <= quietDays)
+        return;
+
+    const auto answer = MsgBox(question, MessageIcon::Information,
+                               QMessageBox::Yes | QMessageBox::No);
+    record();
+    if (answer == QMessageBox::Yes)
+        OpenLink(LinkDownload);
+}

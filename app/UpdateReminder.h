@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QDateTime>
+
+// At most once every 15 calendar days, offers to open the download page.
+void UpdateReminder(const QDateTime &now = QDateTime::currentDateTime());

@@ -1,0 +1,75 @@
+#include "modTellAFriend.h"
+
+#include "LinkHosts.h"
+#include "Links.h"
+
+#include <QUrl>
+
+namespace {
+
+bool missing(const QString &value, const QString &placeholder)
+{
+    const QString trimmed = trimSpaces(value);
+    return trimmed.isEmpty() || trimmed == placeholder;
+}
+
+QString encoded(const QString &value)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+} // namespace
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+std::optional<QString> checkAddresses(const Referral &values)
+{
+    const QString email = trimSpaces(values.email);
+    const QString friendEmail = trimSpaces(values.friendEmail);
+    if (email == friendEmail)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    const auto proper = [](const QString &address) {
+        return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
+    };
+    if (!proper(email) || !proper(friendEmail))
+        return QStringLiteral("Please Enter Proper Email Address");
+    return std::nullopt;
+}
+
+std::optional<QString> TellAFriend(const Referral &values)
+{
+    if (missing(values.name, Placeholder::Name))
+        return QStringLiteral("Please Enter Your Name");
+    if (missing(values.email, Placeholder::Email))
+        return QStringLiteral("Please Enter Your Email");
+    if (missing(values.message, Placeholder::Message))
+        return QStringLiteral("Please Enter Your Message");
+    if (missing(values.friendName, Placeholder::FriendName))
+        return QStringLiteral("Please Enter Your Friend's Name");
+    if (missing(values.friendEmail, Placeholder::FriendEmail))
+        return QStringLiteral("Please Enter Your Friend's Email");
+
+    OpenLink(ReferralAddress(values));
+    return std::nullopt;
+}
+
+QString ReferralAddress(const Referral &values)
+{
+    return QStringLiteral("http://") + QLatin1String(MainSiteHost)
+           + QStringLiteral("/twls-refer-a-friend.php")
+           + QStringLiteral("?taf1=") + encoded(values.name)
+           + QStringLiteral("&taf2=") + encoded(values.email)
+           + QStringLiteral("&taf3=") + encoded(values.message)
+           + QStringLiteral("&taf4=") + encoded(values.friendName)
+           + QStringLiteral("&taf5=") + encoded(values.friendEmail)
+           + QStringLiteral("&taf6=") + encoded(ProductSiteRoot());
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The refer-a-friend request: what the farewell window's form holds, checked, then sent to
+// the main site as one web address.
+
+struct Referral {
+    QString name;
+    QString email;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+};
+
+namespace Placeholder {
+inline const QString Name = QStringLiteral("Your Name");
+inline const QString Email = QStringLiteral("Your Email Address");
+inline const QString Message = QStringLiteral("Your Message");
+inline const QString FriendName = QStringLiteral("Friend's Name");
+inline const QString FriendEmail = QStringLiteral("Friend's Email Address");
+} // namespace Placeholder
+
+// Trims the space character alone, as the form does; tabs and line breaks stay.
+QString trimSpaces(const QString &text);
+
+// The address checks of a submit, on trimmed values: the message to show, or none.
+std::optional<QString> checkAddresses(const Referral &values);
+
+// Checks that every value is filled in and, if so, opens the request address.
+// Returns the message to show when something is missing, and sends nothing then.
+std::optional<QString> TellAFriend(const Referral &values);
+
+// Each value goes in percent-encoded as UTF-8, so "&", "=", "+" or a line break in a
+// name or message arrives as that one value and cannot add or override a key.
+QString ReferralAddress(const Referral &values);

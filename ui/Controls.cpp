@@ -1,0 +1,102 @@
+#include "Controls.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPushButton>
+
+QFont verdana(qreal pointSize, bool bold, bool underline)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void paint(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+QString displayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+void setCaption(QLabel *label, const QString &text)
+{
+    label->setText(displayText(text));
+    // Captions that wrap keep their box; the others size themselves to their text.
+    if (!label->wordWrap())
+        label->adjustSize();
+}
+
+LinkCaption::LinkCaption(const QString &objectName, const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    setObjectName(objectName);
+    setTextFormat(Qt::PlainText);
+    setAccessibleName(text);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkCaption::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+QLabel *makeCaption(const QString &objectName, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+void addSortedItem(QComboBox *list, const QString &entry)
+{
+    int position = 0;
+    while (position < list->count()
+           && list->itemText(position).compare(entry, Qt::CaseInsensitive) <= 0)
+        ++position;
+    list->insertItem(position, entry);
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, const QRect &geometry,
+                        const QColor &face, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    button->setGeometry(geometry);
+    button->setAutoDefault(true);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(palette);
+    return button;
+}
+
+QGroupBox *makePanel(const QString &name, const QString &caption, const QRect &geometry,
+                     QWidget *parent)
+{
+    auto *panel = new QGroupBox(caption, parent);
+    panel->setObjectName(name);
+    panel->setGeometry(geometry);
+    panel->setAutoFillBackground(true);
+    return panel;
+}

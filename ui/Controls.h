@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+
+#include <string_view>
+
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+namespace Colours {
+inline const QColor Brown(128, 64, 0);
+inline const QColor Peach(255, 224, 192);
+} // namespace Colours
+
+QFont verdana(qreal pointSize, bool bold = false, bool underline = false);
+
+// Sets a widget's background and text colours through its palette.
+void paint(QWidget *widget, const QColor &background, const QColor &text);
+
+// Texts are stored with CR LF line breaks; Qt draws a line break only at LF.
+QString displayText(const QString &text);
+void setCaption(QLabel *label, const QString &text);
+
+// A caption that acts like a web link: pointing hand, and a click signal.
+class LinkCaption : public QLabel
+{
+    Q_OBJECT
+
+public:
+    LinkCaption(const QString &objectName, const QString &text, QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A choose-only list that keeps its entries sorted, ignoring case, whatever the order added.
+void addSortedItem(QComboBox *list, const QString &entry);
+
+QString toQString(std::string_view text);
+
+// A frame with a caption; opaque, so that of two frames on one place only the front one shows.
+QGroupBox *makePanel(const QString &name, const QString &caption, const QRect &geometry,
+                     QWidget *parent);
+
+// A button that Enter presses while it has the focus, with the given face colour.
+QPushButton *makeButton(const QString &name, const QString &caption, const QRect &geometry,
+                        const QColor &face, QWidget *parent);
+
+QLabel *makeCaption(const QString &objectName, const QString &text, QWidget *parent);

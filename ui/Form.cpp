@@ -1,0 +1,83 @@
+#include "Form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLayout>
+
+namespace {
+
+QList<Form *> &registry()
+{
+    static QList<Form *> forms;
+    return forms;
+}
+
+} // namespace
+
+Form::Form()
+{
+    // Fixed border with a close button only, no minimise or maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromLatin1(WindowCaption));
+}
+
+QList<Form *> Form::loadedForms()
+{
+    return registry();
+}
+
+QWidget *Form::createClientArea(int widthTwips, int heightTwips)
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twips(widthTwips), twips(heightTwips));
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return client;
+}
+
+void Form::load()
+{
+    loaded = true;
+    registry().append(this);
+    Form_Load();
+}
+
+void Form::showModeless()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::showModal()
+{
+    QPointer<Form> self(this);
+    QEventLoop loop;
+    connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
+    setWindowModality(Qt::ApplicationModal);
+    showModeless();
+    if (self && self->loaded)
+        loop.exec(QEventLoop::DialogExec);
+}
+
+void Form::unload()
+{
+    if (!loaded || unloading)
+        return;
+    unloading = true;
+    Form_Unload();
+    hide();
+    loaded = false;
+    registry().removeOne(this);
+    emit unloaded();
+    deleteLater();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    unload();
+}

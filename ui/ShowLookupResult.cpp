@@ -1,0 +1,33 @@
+#include "ShowLookupResult.h"
+
+#include "Controls.h"
+#include "Lookup.h"
+#include "frmDisplay.h"
+#include "frmFarewell.h"
+#include "frmMain.h"
+
+#include <QGroupBox>
+
+void ShowLookupResult(const LookupResult &result)
+{
+    frmDisplay &display = Form::get<frmDisplay>();
+    if (result.mode == SearchMode::ByRaga)
+        display.fraRagaResult->raise();
+    else
+        display.fraAilmentResult->raise();
+
+    // A half that found nothing leaves its captions as the window was built.
+    if (result.ragaFound) {
+        setCaption(display.lblChoosenRaga, toQString(result.chosenRaga));
+        setCaption(display.lblDiseaseItHelpCure, toQString(result.diseaseItHelpCure));
+        setCaption(display.lblTimeOfPerformanceRaga, toQString(result.timeOfPerformance));
+    }
+    if (result.ailmentFound) {
+        setCaption(display.lblChoosenAilment, toQString(result.chosenAilment));
+        setCaption(display.lblRagaItHelpCure, toQString(result.ragaItHelpCure));
+    }
+
+    Form::get<frmMain>().hide();
+    Form::get<frmFarewell>().hide();
+    display.showModeless();
+}

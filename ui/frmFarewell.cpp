@@ -1,0 +1,279 @@
+#include "frmFarewell.h"
+
+#include "Controls.h"
+#include "EndApplication.h"
+#include "Links.h"
+#include "MessageBox.h"
+#include "RandomDraw.h"
+#include "modTellAFriend.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCursor>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QColor Navy(0, 0, 0x80);
+
+QString appeal(int which)
+{
+    const QString forum = MainSiteAddress();
+    switch (which) {
+    case 0:
+        return QStringLiteral("Programs like this one can only be written and kept alive with your "
+                              "support, and the best support you can give is to visit %1 often "
+                              "and join in its discussions.").arg(forum);
+    case 1:
+        return QStringLiteral("Please visit %1 often and take part in its discussions and "
+                              "activities: without your visits we cannot keep supporting and "
+                              "maintaining these programs.").arg(forum);
+    case 2:
+        return QStringLiteral("%1 is a free online discussion forum. Visiting it often helps us "
+                              "develop and maintain this software.").arg(forum);
+    default:
+        return QStringLiteral("%1 needs your help! Visit it often and join in its discussions to "
+                              "help us maintain this software and write more of it.").arg(forum);
+    }
+}
+
+const QString otherSoftware = QStringLiteral(
+    "Enjoyed Tunewell? Lantern Softwares makes many more small programs like it, each free to "
+    "try. Download them from our web site, and share them with your friends and family.");
+
+QCursor handPointer()
+{
+    return QCursor(QPixmap(QStringLiteral(":/images/pointer.png")), 6, 1);
+}
+
+QGroupBox *makeNavyFrame(const QString &name, const QString &title, const QRect &geometry,
+                         QWidget *client)
+{
+    QGroupBox *frame = makePanel(name, title, geometry, client);
+    frame->setFont(verdana(8.25, true));
+    paint(frame, Navy, Qt::white);
+    return frame;
+}
+
+QLineEdit *makeBox(const QString &name, const QString &placeholder, int left, int top,
+                   QWidget *frame)
+{
+    auto *box = new QLineEdit(placeholder, frame);
+    box->setObjectName(name);
+    box->setAccessibleName(placeholder);
+    box->setGeometry(twips(left, top, 3375, 285));
+    box->setFont(verdana(8.25));
+    return box;
+}
+
+// The message box keeps Windows line breaks in what it hands on; Qt edits with LF alone.
+QString messageText(const QPlainTextEdit *box)
+{
+    return box->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+} // namespace
+
+frmFarewell::frmFarewell()
+{
+    setObjectName(QStringLiteral("frmFarewell"));
+    // Above every window, other programs' too, so pages opened from here come up behind it.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    QWidget *client = createClientArea(11115, 4725);
+    paint(client, Qt::white, Qt::black);
+    createControls(client);
+    setTabOrder();
+}
+
+void frmFarewell::createControls(QWidget *client)
+{
+    QLabel *Picture1 = makeCaption(QStringLiteral("Picture1"), QString(), client);
+    Picture1->setGeometry(twips(240, 240, 480, 480));
+    Picture1->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+
+    QLabel *Label1 = makeCaption(QStringLiteral("Label1"), QString::fromLatin1(WindowCaption), client);
+    Label1->setGeometry(twips(1080, 240, 3735, 435));
+    QFont heading(QStringLiteral("MS Sans Serif"));
+    heading.setPointSize(18);
+    Label1->setFont(heading);
+
+    Label2 = makeCaption(QStringLiteral("Label2"), QString(), client);
+    Label2->setGeometry(twips(120, 840, 6975, 1095));
+    Label2->setFont(verdana(9.75, true));
+    Label2->setWordWrap(true);
+
+    Check1 = new QCheckBox(QStringLiteral("Yes, take me to the Lantern discussion forum at %1 now")
+                               .arg(MainSiteAddress()),
+                           client);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setGeometry(twips(30, 2040, 7185, 555));
+    Check1->setFont(verdana(8.25, true));
+    paint(Check1, Qt::white, Qt::blue);
+    Check1->setCursor(handPointer());
+    connect(Check1, &QCheckBox::clicked, this, &frmFarewell::Check1_Click);
+
+    cmdClose = makeButton(QStringLiteral("cmdClose"), QStringLiteral("E&xit"),
+                          twips(6000, 2760, 1245, 375), QApplication::palette().button().color(),
+                          client);
+    cmdClose->setFont(verdana(8.25, true));
+    connect(cmdClose, &QPushButton::clicked, this, &frmFarewell::cmdClose_Click);
+
+    createReferralForm(client);
+    createSoftwarePanel(client);
+}
+
+void frmFarewell::createReferralForm(QWidget *client)
+{
+    QGroupBox *Frame2 = makeNavyFrame(QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"),
+                                      twips(120, 3240, 7065, 1455), client);
+    txtName = makeBox(QStringLiteral("txtName"), Placeholder::Name, 85, 360, Frame2);
+    txtEmail = makeBox(QStringLiteral("txtEmail"), Placeholder::Email, 3600, 360, Frame2);
+    txtFriendName = makeBox(QStringLiteral("txtFriendName"), Placeholder::FriendName, 85, 720, Frame2);
+    txtFriendEmail = makeBox(QStringLiteral("txtFriendEmail"), Placeholder::FriendEmail, 3600, 720,
+                             Frame2);
+
+    cmdSubmit = makeButton(QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"),
+                           twips(1920, 1080, 3375, 285), QApplication::palette().button().color(),
+                           Frame2);
+    cmdSubmit->setFont(verdana(8.25, true));
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);
+
+    // Lies outside the frame, so it is never seen; what it holds is still sent.
+    txtMessage = new QPlainTextEdit(Placeholder::Message + QLatin1Char('\n'), Frame2);
+    txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setAccessibleName(Placeholder::Message);
+    txtMessage->setGeometry(twips(4800, 3600, 1815, 495));
+    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage->setTabChangesFocus(true);
+
+    // Placeholders and the no-space rule of the address boxes are watched in eventFilter().
+    const QList<QWidget *> boxes{txtName, txtEmail, txtFriendName, txtFriendEmail, txtMessage};
+    for (QWidget *box : boxes)
+        box->installEventFilter(this);
+}
+
+void frmFarewell::createSoftwarePanel(QWidget *client)
+{
+    QGroupBox *Frame6 = makeNavyFrame(QStringLiteral("Frame6"),
+                                      QStringLiteral("Download Lantern Softwares"),
+                                      twips(7320, 120, 3735, 4575), client);
+    QLabel *Label3 = makeCaption(QStringLiteral("Label3"), otherSoftware, Frame6);
+    Label3->setGeometry(twips(120, 360, 3495, 3855));
+    Label3->setFont(verdana(9));
+    Label3->setWordWrap(true);
+
+    auto *lblGoToHome = new LinkCaption(QStringLiteral("lblGoToHome"),
+                                        QStringLiteral("Click Here To Visit Lantern Softwares"), Frame6);
+    lblGoToHome->setGeometry(twips(75, 4250, 3585, 210));
+    lblGoToHome->setFont(verdana(8.25, true));
+    paint(lblGoToHome, Navy, Qt::yellow);
+    lblGoToHome->setCursor(handPointer());
+    connect(lblGoToHome, &LinkCaption::clicked, this, &frmFarewell::lblGoToHome_Click);
+}
+
+void frmFarewell::setTabOrder()
+{
+    QWidget *const chain[] = {cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail,
+                              txtFriendName, txtMessage};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    cmdClose->setFocus();
+}
+
+void frmFarewell::Form_Load()
+{
+    setCaption(Label2, appeal(static_cast<int>(RandomDraw::next() * 4)));
+}
+
+void frmFarewell::Form_Unload()
+{
+    EndApplication();
+}
+
+QString frmFarewell::boxText(QObject *box) const
+{
+    if (box == txtMessage)
+        return messageText(txtMessage);
+    return static_cast<QLineEdit *>(box)->text();
+}
+
+void frmFarewell::setBoxText(QObject *box, const QString &text)
+{
+    if (box == txtMessage)
+        txtMessage->setPlainText(text);
+    else
+        static_cast<QLineEdit *>(box)->setText(text);
+}
+
+QString frmFarewell::placeholderOf(QObject *box) const
+{
+    if (box == txtName) return Placeholder::Name;
+    if (box == txtEmail) return Placeholder::Email;
+    if (box == txtMessage) return Placeholder::Message;
+    if (box == txtFriendName) return Placeholder::FriendName;
+    return Placeholder::FriendEmail;
+}
+
+bool frmFarewell::isAddressBox(QObject *box) const
+{
+    return box == txtEmail || box == txtFriendEmail;
+}
+
+bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (trimSpaces(boxText(watched)) == placeholderOf(watched))
+            setBoxText(watched, QString());
+        break;
+    case QEvent::FocusOut:
+        if (trimSpaces(boxText(watched)).isEmpty())
+            setBoxText(watched, placeholderOf(watched));
+        break;
+    case QEvent::KeyPress:
+        if (isAddressBox(watched) && static_cast<QKeyEvent *>(event)->text() == QLatin1String(" ")) {
+            MsgBox(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical);
+            static_cast<QWidget *>(watched)->setFocus();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmFarewell::Check1_Click()
+{
+    // Works as a button that looks like a check box: it never stays checked.
+    if (Check1->isChecked()) {
+        Check1->setChecked(false);
+        OpenLink(LinkHomePage);
+    }
+}
+
+void frmFarewell::lblGoToHome_Click()
+{
+    OpenLink(LinkSoftwareSite);
+}
+
+void frmFarewell::cmdSubmit_Click()
+{
+    const Referral values{trimSpaces(txtName->text()), trimSpaces(txtEmail->text()),
+                          trimSpaces(messageText(txtMessage)), trimSpaces(txtFriendName->text()),
+                          trimSpaces(txtFriendEmail->text())};
+    std::optional<QString> problem = checkAddresses(values);
+    if (!problem)
+        problem = TellAFriend(values);
+    if (problem)
+        MsgBox(*problem, MessageIcon::Critical);
+}
+
+void frmFarewell::cmdClose_Click()
+{
+    EndApplication();
+}

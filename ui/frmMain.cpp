@@ -1,0 +1,199 @@
+#include "frmMain.h"
+
+#include "Controls.h"
+#include "Lookup.h"
+#include "RandomDraw.h"
+#include "ShowLookupResult.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace {
+
+const QString ragaListCaption = QStringLiteral("Choose one of the following ragas");
+const QString ailmentListCaption = QStringLiteral("Choose one of the following ailments");
+
+const QString introduction = QStringLiteral(
+    "Do you suffer from indigestion? Or are you suffering from severe cough. Here is an easy "
+    "and safe easy way to get relief. Listen to the different notes of music to heal yourself "
+    "and feel better physically, mentally and emotionally.");
+
+QComboBox *makeList(const QString &name, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setGeometry(twips(1200, 1080, 3855, 330));
+    list->setFont(verdana(9, true));
+    list->setEditable(false);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, Colours::Brown);
+    palette.setColor(QPalette::Button, Colours::Brown);
+    palette.setColor(QPalette::Text, Colours::Peach);
+    palette.setColor(QPalette::ButtonText, Colours::Peach);
+    list->setPalette(palette);
+    return list;
+}
+
+} // namespace
+
+frmMain::frmMain()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    QWidget *client = createClientArea(6750, 4815);
+    paint(client, Colours::Brown, Colours::Peach);
+    createControls(client);
+    createMenus();
+    setTabOrder();
+}
+
+void frmMain::createControls(QWidget *client)
+{
+    auto *Frame2 = new QFrame(client);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(twips(0, 0, 6735, 615));
+    createBanner(Frame2, twips(120, 120, 6480, 465));
+
+    QLabel *Label1 = makeCaption(QStringLiteral("Label1"), introduction, client);
+    Label1->setGeometry(twips(120, 600, 6495, 855));
+    Label1->setFont(verdana(8.25));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+
+    createNamePanel(client);
+    createModePanel(client);
+
+    auto *Frame5 = new QFrame(client);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    Frame5->setGeometry(twips(0, 3960, 6735, 855));
+    createPromotions(Frame5, twips(120, 165, 6225, 615), twips(120, 160, 6225, 615),
+                     Promotion::CoBrandInFront);
+
+    // Lies below the client area: never seen, yet Alt+X and File > Exit still press it.
+    cmdExit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
+                         twips(5040, 5640, 2085, 315), QColor(124, 165, 231), client);
+    cmdExit->setFont(verdana(9, true));
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+}
+
+void frmMain::createModePanel(QWidget *client)
+{
+    fraSearch = makePanel(QStringLiteral("fraSearch"), QStringLiteral("Choose one of the following options"),
+                          twips(0, 1440, 6735, 2535), client);
+    fraSearch->setFont(verdana(11.25, true));
+
+    const auto makeOption = [this](const QString &name, const QString &caption, const QRect &geometry) {
+        auto *option = new QRadioButton(caption, fraSearch);
+        option->setObjectName(name);
+        option->setGeometry(geometry);
+        option->setFont(verdana(9.75, true));
+        return option;
+    };
+    optSearchByRaga = makeOption(QStringLiteral("optSearchByRaga"), QStringLiteral("Search By Raga"),
+                                 twips(720, 600, 6495, 375));
+    optSearchByAilment = makeOption(QStringLiteral("optSearchByAilment"),
+                                    QStringLiteral("Search By Ailment"), twips(720, 1200, 6615, 375));
+    optSearchByRaga->setChecked(true);
+
+    cmdProceed = makeButton(QStringLiteral("cmdProceed"), QStringLiteral("Proceed"),
+                            twips(4440, 2040, 2175, 375), Colours::Peach, fraSearch);
+    cmdProceed->setFont(verdana(9, true));
+    cmdProceed->setAccessibleName(QStringLiteral("Proceed to the list"));
+    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+}
+
+void frmMain::createNamePanel(QWidget *client)
+{
+    // Shares the mode panel's rectangle; the stage shown is the panel in front.
+    fraChoose = makePanel(QStringLiteral("fraChoose"), QString(), twips(0, 1440, 6735, 2535), client);
+
+    lblRagaCaption = makeCaption(QStringLiteral("lblRagaCaption"), ragaListCaption, fraChoose);
+    lblRagaCaption->move(twips(1200), twips(840));
+    lblRagaCaption->setFont(verdana(8.25, true, true));
+    lblRagaCaption->adjustSize();
+
+    cmbRaga = makeList(QStringLiteral("cmbRaga"), fraChoose);
+    cmbRaga->setAccessibleName(QStringLiteral("Raga"));
+    cmbAilment = makeList(QStringLiteral("cmbAilment"), fraChoose);
+    cmbAilment->setAccessibleName(QStringLiteral("Ailment"));
+
+    cmbGetResult = makeButton(QStringLiteral("cmbGetResult"), QStringLiteral("Proceed"),
+                              twips(4440, 2040, 2175, 375), Colours::Peach, fraChoose);
+    cmbGetResult->setFont(verdana(9, true));
+    cmbGetResult->setAccessibleName(QStringLiteral("Proceed to the result"));
+    connect(cmbGetResult, &QPushButton::clicked, this, &frmMain::cmbGetResult_Click);
+}
+
+void frmMain::createMenus()
+{
+    QMenu *nuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    nuFile->setObjectName(QStringLiteral("nuFile"));
+    QAction *mnuExit = nuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+
+    createLinkMenus({"&Check for Software Update", "mnuFileSep1", "mnuFileSep2"});
+}
+
+void frmMain::setTabOrder()
+{
+    QWidget *const chain[] = {cmdExit, optSearchByRaga, optSearchByAilment, cmdProceed,
+                              cmbRaga, cmbAilment, cmbGetResult};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    // The window opens on the choice of search rather than on the unseen Exit button,
+    // so a stray Enter or Space does not close it.
+    optSearchByRaga->setFocus();
+}
+
+void frmMain::Form_Load()
+{
+    for (std::string_view name : RagaNames())
+        cmbRaga->addItem(toQString(name));
+    for (std::string_view name : AilmentNames())
+        addSortedItem(cmbAilment, toQString(name)); // this list keeps itself sorted
+    cmbAilment->setCurrentIndex(0);
+    cmbRaga->setCurrentIndex(0);
+    fraSearch->raise();
+}
+
+void frmMain::cmdProceed_Click()
+{
+    const bool byRaga = optSearchByRaga->isChecked();
+    setCaption(lblRagaCaption, byRaga ? ragaListCaption : ailmentListCaption);
+    cmbRaga->setVisible(byRaga);
+    cmbAilment->setVisible(!byRaga);
+    fraChoose->raise();
+}
+
+void frmMain::cmbGetResult_Click()
+{
+    const SearchMode mode = optSearchByRaga->isChecked() ? SearchMode::ByRaga : SearchMode::ByAilment;
+    ShowLookupResult(Lookup(mode, cmbRaga->currentText().toStdString(),
+                            cmbAilment->currentText().toStdString()));
+}
+
+void frmMain::cmdExit_Click()
+{
+    unload();
+}
+
+void frmMain::mnuExit_Click()
+{
+    cmdExit_Click();
+}
+
+void frmMain::CoBrand_Randomize()
+{
+    // std::lrint rounds to the nearest whole number and halves to the even one.
+    const long pick = std::lrint(RandomDraw::next() * 6 + 1);
+    if (pick == 2 || pick == 4 || pick == 6)
+        lblFullBrand->raise();
+    else if (pick == 1 || pick == 3 || pick == 5)
+        lblCobrand->raise();
+}

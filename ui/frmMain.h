@@ -1,0 +1,48 @@
+#pragma once
+
+#include "BrandedForm.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// The main window: first the kind of search, then the name to look up.
+class frmMain : public BrandedForm
+{
+    Q_OBJECT
+
+public:
+    frmMain();
+
+    // Which offer lies in front at the bottom, drawn once per run at start-up.
+    void CoBrand_Randomize();
+
+    QGroupBox *fraSearch = nullptr;
+    QGroupBox *fraChoose = nullptr;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void createControls(QWidget *client);
+    void createModePanel(QWidget *client);
+    void createNamePanel(QWidget *client);
+    void createMenus();
+    void setTabOrder();
+
+    void cmdProceed_Click();
+    void cmbGetResult_Click();
+    void cmdExit_Click();
+    void mnuExit_Click();
+
+    QRadioButton *optSearchByRaga = nullptr;
+    QRadioButton *optSearchByAilment = nullptr;
+    QPushButton *cmdProceed = nullptr;
+    QLabel *lblRagaCaption = nullptr;
+    QComboBox *cmbRaga = nullptr;
+    QComboBox *cmbAilment = nullptr;
+    QPushButton *cmbGetResult = nullptr;
+    QPushButton *cmdExit = nullptr;
+};
