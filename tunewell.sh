@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
-          xvfb xauth xdotool imagemagick fonts-dejavu-core)
+          xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core)
 
 install_missing() {
     local missing=() package

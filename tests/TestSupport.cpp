@@ -37,6 +37,8 @@ BrowserStub::~BrowserStub()
 void BrowserStub::open(const QUrl &url)
 {
     opened.append(url.toString(QUrl::FullyEncoded));
+    if (onOpen)
+        onOpen();
 }
 
 std::shared_ptr<ModalSeen> inNextModal(std::function<void(QWidget *)> answer)

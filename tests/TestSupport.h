@@ -42,6 +42,7 @@ public:
     ~BrowserStub() override;
 
     QStringList opened;
+    std::function<void()> onOpen; // runs as each address arrives
 
 public slots:
     void open(const QUrl &url);

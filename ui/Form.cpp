@@ -40,6 +40,8 @@ QWidget *Form::createClientArea(int widthTwips, int heightTwips)
 
 void Form::load()
 {
+    // Names the window to the X11 desktop, where tools tell windows apart by their role.
+    setWindowRole(objectName());
     loaded = true;
     registry().append(this);
     Form_Load();
@@ -68,10 +70,11 @@ void Form::unload()
     if (!loaded || unloading)
         return;
     unloading = true;
+    // On its way out already: no longer among the windows that are left to unload.
+    registry().removeOne(this);
     Form_Unload();
     hide();
     loaded = false;
-    registry().removeOne(this);
     emit unloaded();
     deleteLater();
 }
