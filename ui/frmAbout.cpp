@@ -48,7 +48,7 @@ void frmAbout::createControls(QWidget *client)
 
     auto *lblHomePage = new LinkCaption(
         QStringLiteral("lblHomePage"),
-        QStringLiteral("Click here to visit us at %1").arg(MainSiteAddress()), client);
+        QStringLiteral("Visit us at %1").arg(MainSiteAddress()), client);
     lblHomePage->setFont(verdana(8.25, true, true));
     lblHomePage->move(twips(2040), twips(1800));
     lblHomePage->adjustSize();

@@ -106,9 +106,7 @@ void frmFarewell::createControls(QWidget *client)
     Label2->setFont(verdana(9.75, true));
     Label2->setWordWrap(true);
 
-    Check1 = new QCheckBox(QStringLiteral("Yes, take me to the Lantern discussion forum at %1 now")
-                               .arg(MainSiteAddress()),
-                           client);
+    Check1 = new QCheckBox(QStringLiteral("Yes! Take me to the Lantern discussion forum now"), client);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(twips(30, 2040, 7185, 555));
     Check1->setFont(verdana(8.25, true));
@@ -164,6 +162,7 @@ void frmFarewell::createSoftwarePanel(QWidget *client)
     QLabel *Label3 = makeCaption(QStringLiteral("Label3"), otherSoftware, Frame6);
     Label3->setGeometry(twips(120, 360, 3495, 3855));
     Label3->setFont(verdana(9));
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setWordWrap(true);
 
     auto *lblGoToHome = new LinkCaption(QStringLiteral("lblGoToHome"),

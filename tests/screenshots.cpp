@@ -1,0 +1,92 @@
+// Walks through every window a user meets and saves a picture of each into the folder given.
+// Run it on a real platform (tests/screenshots.sh runs it under Xvfb).
+#include "TestSupport.h"
+
+#include "Form.h"
+#include "StartApplication.h"
+#include "frmDisplay.h"
+#include "frmFarewell.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTimer>
+
+namespace {
+
+QDir folder;
+
+void save(QWidget *window, const QString &name)
+{
+    QApplication::processEvents();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(path))
+        qFatal("could not save %s", qPrintable(path));
+    qInfo("%s", qPrintable(path));
+}
+
+void press(QWidget *window, const char *name)
+{
+    control<QAbstractButton>(window, name)->click();
+}
+
+void pick(QWidget *window, const char *list, const char *entry)
+{
+    auto *combo = control<QComboBox>(window, list);
+    combo->setCurrentIndex(combo->findText(QLatin1String(entry)));
+}
+
+void walkThrough()
+{
+    // A last reminder a month ago, so the update question comes up.
+    QSettings().setValue(QStringLiteral("Settings/Duration"),
+                         QDateTime::currentDateTime().addDays(-30).toString(Qt::ISODate));
+    inNextModal([](QWidget *box) { save(box, QStringLiteral("update-question")); });
+    StartApplication();
+
+    frmMain &main = Form::get<frmMain>();
+    save(&main, QStringLiteral("main"));
+    press(&main, "cmdProceed");
+    save(&main, QStringLiteral("main-ragas"));
+    pick(&main, "cmbRaga", "Kedar");
+    press(&main, "cmbGetResult");
+    save(&Form::get<frmDisplay>(), QStringLiteral("result-raga"));
+
+    inNextModal([](QWidget *about) { save(about, QStringLiteral("about")); });
+    Form::get<frmDisplay>().findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+
+    press(&Form::get<frmDisplay>(), "cmdBack");
+    control<QRadioButton>(&main, "optSearchByAilment")->setChecked(true);
+    press(&main, "cmdProceed");
+    pick(&main, "cmbAilment", "Rheumatic Arthritis");
+    save(&main, QStringLiteral("main-ailments"));
+    press(&main, "cmbGetResult");
+    save(&Form::get<frmDisplay>(), QStringLiteral("result-ailment"));
+
+    Form::get<frmDisplay>().close();
+    save(&Form::get<frmFarewell>(), QStringLiteral("farewell"));
+    press(&Form::get<frmFarewell>(), "cmdClose");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    isolateFromUser();
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tunewell"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/tunewell.png")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc != 2)
+        qFatal("usage: screenshots FOLDER");
+    folder = QDir(QString::fromLocal8Bit(argv[1]));
+    folder.mkpath(QStringLiteral("."));
+
+    BrowserStub browser; // pictures only: no page opens
+    QTimer::singleShot(0, &walkThrough);
+    return QApplication::exec();
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Pictures of every window and message a user meets, at normal and at twice the scale,
+# taken on a virtual X display. Usage: screenshots.sh BUILD_DIR OUTPUT_DIR
+set -euo pipefail
+build=$(realpath "$1")
+mkdir -p "$2"
+out=$(realpath "$2")
+
+if [ "${SCREENSHOTS_UNDER_XVFB:-}" != 1 ]; then
+    export SCREENSHOTS_UNDER_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$@"
+fi
+export QT_QPA_PLATFORM=xcb
+
+for scale in 1 2; do
+    folder=$out; [ "$scale" = 1 ] || folder=$out/x$scale
+    QT_SCALE_FACTOR=$scale "$build/tests/screenshots" "$folder"
+
+    # The message a second instance shows, from two real starts of the program.
+    home=$(mktemp -d)
+    mkdir -m 700 "$home/runtime"
+    export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
+    QT_SCALE_FACTOR=$scale "$build/TunewellApp" & first=$!
+    timeout 20 xdotool search --sync --onlyvisible --name '^Tunewell v1.0$' >/dev/null
+    QT_SCALE_FACTOR=$scale "$build/TunewellApp" & second=$!
+    box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tunewell$' | head -n 1)
+    import -window "$box" "$folder/already-running.png"
+    echo "$folder/already-running.png"
+    xdotool windowfocus --sync "$box" key Return
+    wait "$second"
+    kill "$first"; wait "$first" 2>/dev/null || true
+    rm -rf "$home"
+done
