@@ -11,6 +11,7 @@
 #include "frmFarewell.h"
 #include "frmMain.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -115,6 +116,9 @@ private slots:
 
     void coBrandRandomize_data();
     void coBrandRandomize();
+
+    void wholeLookupWithTheKeyboardAlone();
+    void everyControlHasANameForScreenReaders();
 };
 
 void WindowsTest::cleanup()
@@ -130,7 +134,7 @@ void WindowsTest::mainWindowStartsAtTheModeStage()
     QCOMPARE(control<QComboBox>(&main, "cmbAilment")->currentText(),
              QStringLiteral("All types of General illness"));
     QVERIFY(control<QRadioButton>(&main, "optSearchByRaga")->isChecked());
-    QVERIFY(inFront(main.fraSearch));
+    QVERIFY(inFront(control(&main, "fraSearch")));
     QCOMPARE(caption(&main, "lblRagaCaption"), QStringLiteral("Choose one of the following ragas"));
     QCOMPARE(main.centralWidget()->size(), QSize(450, 321));
     QVERIFY(control<QAbstractButton>(&main, "cmdExit")->y() >= main.centralWidget()->height());
@@ -186,8 +190,8 @@ void WindowsTest::proceedSwitchesToTheNameStage()
     frmMain &main = mainWindow();
     click(&main, option);
     click(&main, "cmdProceed");
-    QVERIFY(inFront(main.fraChoose));
-    QVERIFY(main.fraSearch->isVisible()); // covered, never hidden
+    QVERIFY(inFront(control(&main, "fraChoose")));
+    QVERIFY(control(&main, "fraSearch")->isVisible()); // covered, never hidden
     QVERIFY(control(&main, listShown)->isVisible());
     QVERIFY(!control(&main, listHidden)->isVisible());
     QCOMPARE(caption(&main, "lblRagaCaption"), listCaption);
@@ -300,7 +304,7 @@ void WindowsTest::backKeepsModeAndSelections()
     // An access key presses its button the way a click animates it, a moment later.
     QTRY_VERIFY(!Form::isLoaded<frmDisplay>());
     QVERIFY(main.isVisible());
-    QVERIFY(inFront(main.fraSearch));
+    QVERIFY(inFront(control(&main, "fraSearch")));
     QVERIFY(control<QRadioButton>(&main, "optSearchByAilment")->isChecked());
     QCOMPARE(control<QComboBox>(&main, "cmbAilment")->currentText(), QStringLiteral("Cough"));
     QCOMPARE(control<QComboBox>(&main, "cmbRaga")->currentText(), QStringLiteral("Malhar"));
@@ -512,6 +516,77 @@ void WindowsTest::coBrandRandomize()
     for (int i = 0; i < draws.size(); ++i)
         main.CoBrand_Randomize();
     QVERIFY(inFront(fullBrandInFront ? static_cast<QWidget *>(main.lblFullBrand) : main.lblCobrand));
+}
+
+void WindowsTest::wholeLookupWithTheKeyboardAlone()
+{
+    BrowserStub browser;
+    frmMain &main = mainWindow();
+    const auto key = [](Qt::Key pressed) { QTest::keyClick(QApplication::focusWidget(), pressed); };
+
+    QCOMPARE(QApplication::focusWidget(), control(&main, "optSearchByRaga"));
+    key(Qt::Key_Down); // to "Search By Ailment"
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control(&main, "cmdProceed"));
+    key(Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), control(&main, "cmbAilment"));
+    for (int step = 0; step < 11; ++step)
+        key(Qt::Key_Down);
+    QCOMPARE(control<QComboBox>(&main, "cmbAilment")->currentText(), QStringLiteral("Cough"));
+    key(Qt::Key_Tab);
+    key(Qt::Key_Return);
+
+    frmDisplay &display = Form::get<frmDisplay>();
+    QVERIFY(display.isVisible());
+    QCOMPARE(display.lblChoosenAilment->text(), QStringLiteral("Cough"));
+    QVERIFY(activate(&display));
+    key(Qt::Key_Return);
+    QVERIFY(!Form::isLoaded<frmDisplay>());
+
+    QVERIFY(activate(&main));
+    QCOMPARE(QApplication::focusWidget(), control(&main, "optSearchByAilment"));
+    QVERIFY(browser.opened.isEmpty());
+}
+
+// Walks a window's accessibility tree and names every control a user can act on.
+void collectControls(QAccessibleInterface *node, QStringList &unnamed, int &count)
+{
+    static const QList<QAccessible::Role> acting{
+        QAccessible::PushButton, QAccessible::RadioButton, QAccessible::CheckBox,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::Link,
+        QAccessible::MenuItem};
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        if (!child)
+            continue;
+        if (acting.contains(child->role())) {
+            ++count;
+            if (child->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed.append(child->object() ? child->object()->objectName() : QStringLiteral("?"));
+        }
+        collectControls(child, unnamed, count);
+    }
+}
+
+void WindowsTest::everyControlHasANameForScreenReaders()
+{
+    lookUp("optSearchByRaga", "cmbRaga", QStringLiteral("Kedar"));
+    for (QWidget *window : QList<QWidget *>{&Form::get<frmMain>(), &Form::get<frmDisplay>(),
+                                            &Form::get<frmFarewell>(), &Form::get<frmAbout>()}) {
+        QStringList unnamed;
+        int count = 0;
+        collectControls(QAccessible::queryAccessibleInterface(window), unnamed, count);
+        QVERIFY2(count >= 3, qPrintable(window->objectName()));
+        QVERIFY2(unnamed.isEmpty(), qPrintable(window->objectName() + ": " + unnamed.join(", ")));
+    }
+
+    // A screen reader can press a link caption.
+    BrowserStub browser;
+    QAccessibleInterface *banner =
+        QAccessible::queryAccessibleInterface(control(&Form::get<frmDisplay>(), "Label61"));
+    QCOMPARE(banner->role(), QAccessible::Link);
+    banner->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(browser.opened, QStringList{LinkAddress(LinkHomePage)});
 }
 
 TUNEWELL_TEST_MAIN(WindowsTest)

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMouseEvent>
@@ -38,13 +39,49 @@ void setCaption(QLabel *label, const QString &text)
         label->adjustSize();
 }
 
+namespace {
+
+class AccessibleLinkCaption : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLinkCaption(LinkCaption *caption)
+        : QAccessibleWidget(caption, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit static_cast<LinkCaption *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *accessibleLinkCaption(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("LinkCaption"))
+        return new AccessibleLinkCaption(static_cast<LinkCaption *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 LinkCaption::LinkCaption(const QString &objectName, const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     setObjectName(objectName);
     setTextFormat(Qt::PlainText);
-    setAccessibleName(text);
     setCursor(Qt::PointingHandCursor);
+    static const bool accessible = (QAccessible::installFactory(accessibleLinkCaption), true);
+    Q_UNUSED(accessible);
 }
 
 void LinkCaption::mouseReleaseEvent(QMouseEvent *event)

@@ -25,7 +25,8 @@ void paint(QWidget *widget, const QColor &background, const QColor &text);
 QString displayText(const QString &text);
 void setCaption(QLabel *label, const QString &text);
 
-// A caption that acts like a web link: pointing hand, and a click signal.
+// A caption that acts like a web link: pointing hand, a click signal, and to a screen reader
+// a link it can press.
 class LinkCaption : public QLabel
 {
     Q_OBJECT

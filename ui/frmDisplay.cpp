@@ -134,7 +134,7 @@ void frmDisplay::cmdBack_Click()
 {
     frmMain &main = Form::get<frmMain>();
     main.showModeless();
-    main.fraSearch->raise();
+    main.bringSearchToFront();
     unload(); // puts the farewell window up, as every close of this window does...
     Form::get<frmFarewell>().hide(); // ...but going back is not leaving
 }

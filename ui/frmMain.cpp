@@ -146,9 +146,6 @@ void frmMain::setTabOrder()
                               cmbRaga, cmbAilment, cmbGetResult};
     for (size_t i = 1; i < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
-    // The window opens on the choice of search rather than on the unseen Exit button,
-    // so a stray Enter or Space does not close it.
-    optSearchByRaga->setFocus();
 }
 
 void frmMain::Form_Load()
@@ -159,7 +156,14 @@ void frmMain::Form_Load()
         addSortedItem(cmbAilment, toQString(name)); // this list keeps itself sorted
     cmbAilment->setCurrentIndex(0);
     cmbRaga->setCurrentIndex(0);
+    bringSearchToFront();
+}
+
+void frmMain::bringSearchToFront()
+{
     fraSearch->raise();
+    // The panel behind keeps its controls; the keyboard follows the one the user sees.
+    (optSearchByRaga->isChecked() ? optSearchByRaga : optSearchByAilment)->setFocus();
 }
 
 void frmMain::cmdProceed_Click()
@@ -169,6 +173,7 @@ void frmMain::cmdProceed_Click()
     cmbRaga->setVisible(byRaga);
     cmbAilment->setVisible(!byRaga);
     fraChoose->raise();
+    (byRaga ? cmbRaga : cmbAilment)->setFocus();
 }
 
 void frmMain::cmbGetResult_Click()

@@ -19,8 +19,8 @@ public:
     // Which offer lies in front at the bottom, drawn once per run at start-up.
     void CoBrand_Randomize();
 
-    QGroupBox *fraSearch = nullptr;
-    QGroupBox *fraChoose = nullptr;
+    // The first stage: the choice of search in front, and the keyboard with it.
+    void bringSearchToFront();
 
 protected:
     void Form_Load() override;
@@ -37,6 +37,8 @@ private:
     void cmdExit_Click();
     void mnuExit_Click();
 
+    QGroupBox *fraSearch = nullptr;
+    QGroupBox *fraChoose = nullptr;
     QRadioButton *optSearchByRaga = nullptr;
     QRadioButton *optSearchByAilment = nullptr;
     QPushButton *cmdProceed = nullptr;
