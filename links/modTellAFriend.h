@@ -23,6 +23,15 @@ inline const QString FriendName = QStringLiteral("Friend's Name");
 inline const QString FriendEmail = QStringLiteral("Friend's Email Address");
 } // namespace Placeholder
 
+// What the form's boxes take at most: a mail address may be 254 characters long. Even the
+// longest form, every character escaped, makes an address well within the 32,767
+// characters that a command line, and so a browser started from one, can carry.
+namespace ReferralLimit {
+constexpr int Address = 254;
+constexpr int Name = 100;
+constexpr int Message = 500;
+} // namespace ReferralLimit
+
 // Trims the space character alone, as the form does; tabs and line breaks stay.
 QString trimSpaces(const QString &text);
 

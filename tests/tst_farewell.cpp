@@ -81,6 +81,9 @@ private slots:
     void submitChecksInOrder();
     void submitSendsTheTrimmedValues();
 
+    void hostileInputIsBoundedAndSentIntact_data();
+    void hostileInputIsBoundedAndSentIntact();
+
     void exitEndsTheProgram_data();
     void exitEndsTheProgram();
 };
@@ -278,6 +281,51 @@ void FarewellTest::submitSendsTheTrimmedValues()
     QCOMPARE(box("txtName")->text(), QStringLiteral("  Tom & Jerry=1 "));
     QCOMPARE(control<QPlainTextEdit>(&Form::get<frmFarewell>(), "txtMessage")->toPlainText(),
              QStringLiteral("Your Message\n"));
+}
+
+void FarewellTest::hostileInputIsBoundedAndSentIntact_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("100,000 letters") << QString(100000, QLatin1Char('x'));
+    QTest::newRow("Devanagari and emoji") << QStringLiteral("आशा 🎵 राग ").repeated(10000);
+    QTest::newRow("control characters") << QStringLiteral("a\u0001\u001b\t\u007f%41+&=#").repeated(10000);
+}
+
+void FarewellTest::hostileInputIsBoundedAndSentIntact()
+{
+    QFETCH(QString, pasted);
+
+    BrowserStub browser;
+    frmFarewell &window = farewell();
+    const auto pasteInto = [&](QWidget *target, const QString &text) {
+        QApplication::clipboard()->setText(text);
+        activate(&window);
+        target->setFocus(); // empties the placeholder, as a click would
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    };
+    pasteInto(box("txtName"), pasted);
+    pasteInto(box("txtFriendName"), pasted);
+    pasteInto(box("txtEmail"), QStringLiteral("a@b.") + pasted);
+    pasteInto(box("txtFriendEmail"), QStringLiteral("r@b.") + pasted);
+    auto *message = control<QPlainTextEdit>(&window, "txtMessage");
+    pasteInto(message, pasted);
+
+    QCOMPARE(box("txtName")->text().size(), qMin(pasted.size(), ReferralLimit::Name));
+    QCOMPARE(box("txtEmail")->text().size(), ReferralLimit::Address);
+    QVERIFY(message->toPlainText().size() <= ReferralLimit::Message);
+    QVERIFY(message->toPlainText().size() >= ReferralLimit::Message - 1);
+
+    QCOMPARE(submitExpectingMessage(), QString());
+    QCOMPARE(browser.opened.size(), 1);
+    const auto held = [](const QString &text) { return trimSpaces(text); };
+    const QList<QPair<QString, QString>> expected{
+        {"taf1", held(box("txtName")->text())},
+        {"taf2", held(box("txtEmail")->text())},
+        {"taf3", held(message->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")))},
+        {"taf4", held(box("txtFriendName")->text())},
+        {"taf5", held(box("txtFriendEmail")->text())},
+        {"taf6", QStringLiteral("http://") + ProductSiteHost + QStringLiteral("/")}};
+    QCOMPARE(sentValues(browser.opened.first()), expected);
 }
 
 void FarewellTest::exitEndsTheProgram_data()

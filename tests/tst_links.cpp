@@ -37,6 +37,7 @@ private slots:
     void referralAddressCarriesExactlyTheValues_data();
     void referralAddressCarriesExactlyTheValues();
     void trimmingTakesSpacesOnly();
+    void longestFormFitsACommandLine();
 };
 
 void LinksTest::fixedAddresses_data()
@@ -174,6 +175,18 @@ void LinksTest::trimmingTakesSpacesOnly()
     QCOMPARE(trimSpaces(QStringLiteral("Your Message\r\n")), QStringLiteral("Your Message\r\n"));
     QCOMPARE(trimSpaces(QStringLiteral("\tname ")), QStringLiteral("\tname"));
     QCOMPARE(trimSpaces(QStringLiteral("    ")), QString());
+}
+
+void LinksTest::longestFormFitsACommandLine()
+{
+    // Every box full, every character one that escapes to the most text.
+    const QChar widest(0x0905); // three bytes in UTF-8, nine characters escaped
+    const Referral longest{QString(ReferralLimit::Name, widest), QString(ReferralLimit::Address, widest),
+                           QString(ReferralLimit::Message, widest), QString(ReferralLimit::Name, widest),
+                           QString(ReferralLimit::Address, widest)};
+    const QString address = ReferralAddress(longest);
+    QVERIFY(address.size() > 9 * (2 * ReferralLimit::Name + 2 * ReferralLimit::Address));
+    QVERIFY2(address.size() < 32767, qPrintable(QString::number(address.size())));
 }
 
 TUNEWELL_TEST_MAIN(LinksTest)

@@ -59,10 +59,11 @@ QGroupBox *makeNavyFrame(const QString &name, const QString &title, const QRect 
     return frame;
 }
 
-QLineEdit *makeBox(const QString &name, const QString &placeholder, int left, int top,
-                   QWidget *frame)
+QLineEdit *makeBox(const QString &name, const QString &placeholder, int maxLength, int left,
+                   int top, QWidget *frame)
 {
     auto *box = new QLineEdit(placeholder, frame);
+    box->setMaxLength(maxLength);
     box->setObjectName(name);
     box->setAccessibleName(placeholder);
     box->setGeometry(twips(left, top, 3375, 285));
@@ -128,11 +129,14 @@ void frmFarewell::createReferralForm(QWidget *client)
 {
     QGroupBox *Frame2 = makeNavyFrame(QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"),
                                       twips(120, 3240, 7065, 1455), client);
-    txtName = makeBox(QStringLiteral("txtName"), Placeholder::Name, 85, 360, Frame2);
-    txtEmail = makeBox(QStringLiteral("txtEmail"), Placeholder::Email, 3600, 360, Frame2);
-    txtFriendName = makeBox(QStringLiteral("txtFriendName"), Placeholder::FriendName, 85, 720, Frame2);
-    txtFriendEmail = makeBox(QStringLiteral("txtFriendEmail"), Placeholder::FriendEmail, 3600, 720,
-                             Frame2);
+    txtName = makeBox(QStringLiteral("txtName"), Placeholder::Name, ReferralLimit::Name, 85, 360,
+                      Frame2);
+    txtEmail = makeBox(QStringLiteral("txtEmail"), Placeholder::Email, ReferralLimit::Address, 3600,
+                       360, Frame2);
+    txtFriendName = makeBox(QStringLiteral("txtFriendName"), Placeholder::FriendName,
+                            ReferralLimit::Name, 85, 720, Frame2);
+    txtFriendEmail = makeBox(QStringLiteral("txtFriendEmail"), Placeholder::FriendEmail,
+                             ReferralLimit::Address, 3600, 720, Frame2);
 
     cmdSubmit = makeButton(QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"),
                            twips(1920, 1080, 3375, 285), QApplication::palette().button().color(),
@@ -147,6 +151,7 @@ void frmFarewell::createReferralForm(QWidget *client)
     txtMessage->setGeometry(twips(4800, 3600, 1815, 495));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
+    connect(txtMessage, &QPlainTextEdit::textChanged, this, &frmFarewell::txtMessage_Change);
 
     // Placeholders and the no-space rule of the address boxes are watched in eventFilter().
     const QList<QWidget *> boxes{txtName, txtEmail, txtFriendName, txtFriendEmail, txtMessage};
@@ -244,6 +249,17 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return Form::eventFilter(watched, event);
+}
+
+void frmFarewell::txtMessage_Change()
+{
+    // A plain text box has no length limit of its own: cut what goes past ours.
+    const QString text = txtMessage->toPlainText();
+    if (text.size() <= ReferralLimit::Message)
+        return;
+    const bool splitsPair = text.at(ReferralLimit::Message - 1).isHighSurrogate();
+    txtMessage->setPlainText(text.left(ReferralLimit::Message - (splitsPair ? 1 : 0)));
+    txtMessage->moveCursor(QTextCursor::End);
 }
 
 void frmFarewell::Check1_Click()

@@ -28,6 +28,7 @@ private:
     void createSoftwarePanel(QWidget *client);
     void setTabOrder();
 
+    void txtMessage_Change();
     void Check1_Click();
     void lblGoToHome_Click();
     void cmdSubmit_Click();
