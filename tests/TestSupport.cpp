@@ -2,9 +2,11 @@
 
 #include "EndApplication.h"
 #include "Form.h"
+#include "frmMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QTemporaryDir>
@@ -103,4 +105,42 @@ bool activate(QWidget *window)
 {
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
+}
+
+frmMain &mainWindow()
+{
+    frmMain &main = Form::get<frmMain>();
+    main.showModeless();
+    activate(&main);
+    return main;
+}
+
+void click(QWidget *window, const char *button)
+{
+    auto *target = control<QAbstractButton>(window, button);
+    QVERIFY2(target, button);
+    // Near the left edge: an option button answers on its circle and caption only.
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
+}
+
+void choose(QWidget *window, const char *list, const QString &name)
+{
+    auto *combo = control<QComboBox>(window, list);
+    const int index = combo->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(index >= 0, qPrintable(name));
+    combo->setCurrentIndex(index);
+}
+
+QAction *menuItem(const QWidget *window, const char *name)
+{
+    return window->findChild<QAction *>(QLatin1String(name));
+}
+
+void lookUp(const char *option, const char *list, const QString &name)
+{
+    frmMain &main = mainWindow();
+    click(&main, option);
+    click(&main, "cmdProceed");
+    choose(&main, list, name);
+    click(&main, "cmbGetResult");
 }

@@ -11,11 +11,9 @@
 
 #include "modTellAFriend.h"
 #include "Links.h"
-#include "MessageBox.h"
 
 Q_DECLARE_METATYPE(Referral)
 Q_DECLARE_METATYPE(LinkId)
-Q_DECLARE_METATYPE(MessageIcon)
 
 // Test programs run on their own settings, lock and home folders, on Qt's offscreen
 // platform unless told otherwise, so they never touch the user's files or screen.
@@ -73,6 +71,18 @@ std::shared_ptr<ModalSeen> pressInNextModal(int key);
 // Ends the program through its own way out, inside an event loop as in real life, and
 // checks that no window is left.
 void endProgram();
+
+// The main window, loaded if need be, shown and active.
+class frmMain;
+frmMain &mainWindow();
+
+// What a user does with the mouse: a click on a button, a name chosen from a list, a menu item.
+void click(QWidget *window, const char *button);
+void choose(QWidget *window, const char *list, const QString &name);
+QAction *menuItem(const QWidget *window, const char *name);
+
+// The whole road of a lookup: mode, first Proceed, a name, second Proceed.
+void lookUp(const char *option, const char *list, const QString &name);
 
 // The widget drawn at the centre of `area`'s rectangle in its parent: what the user sees there.
 bool inFront(const QWidget *area);

@@ -29,17 +29,6 @@ void save(QWidget *window, const QString &name)
     qInfo("%s", qPrintable(path));
 }
 
-void press(QWidget *window, const char *name)
-{
-    control<QAbstractButton>(window, name)->click();
-}
-
-void pick(QWidget *window, const char *list, const char *entry)
-{
-    auto *combo = control<QComboBox>(window, list);
-    combo->setCurrentIndex(combo->findText(QLatin1String(entry)));
-}
-
 void walkThrough()
 {
     // A last reminder a month ago, so the update question comes up.
@@ -50,26 +39,26 @@ void walkThrough()
 
     frmMain &main = Form::get<frmMain>();
     save(&main, QStringLiteral("main"));
-    press(&main, "cmdProceed");
+    click(&main, "cmdProceed");
     save(&main, QStringLiteral("main-ragas"));
-    pick(&main, "cmbRaga", "Kedar");
-    press(&main, "cmbGetResult");
+    choose(&main, "cmbRaga", QStringLiteral("Kedar"));
+    click(&main, "cmbGetResult");
     save(&Form::get<frmDisplay>(), QStringLiteral("result-raga"));
 
     inNextModal([](QWidget *about) { save(about, QStringLiteral("about")); });
-    Form::get<frmDisplay>().findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+    menuItem(&Form::get<frmDisplay>(), "mnuAbout")->trigger();
 
-    press(&Form::get<frmDisplay>(), "cmdBack");
-    control<QRadioButton>(&main, "optSearchByAilment")->setChecked(true);
-    press(&main, "cmdProceed");
-    pick(&main, "cmbAilment", "Rheumatic Arthritis");
+    click(&Form::get<frmDisplay>(), "cmdBack");
+    click(&main, "optSearchByAilment");
+    click(&main, "cmdProceed");
+    choose(&main, "cmbAilment", QStringLiteral("Rheumatic Arthritis"));
     save(&main, QStringLiteral("main-ailments"));
-    press(&main, "cmbGetResult");
+    click(&main, "cmbGetResult");
     save(&Form::get<frmDisplay>(), QStringLiteral("result-ailment"));
 
     Form::get<frmDisplay>().close();
     save(&Form::get<frmFarewell>(), QStringLiteral("farewell"));
-    press(&Form::get<frmFarewell>(), "cmdClose");
+    click(&Form::get<frmFarewell>(), "cmdClose");
 }
 
 } // namespace

@@ -66,7 +66,6 @@ class FarewellTest : public QObject
 private slots:
     void cleanup();
 
-    void appealIsDrawnOncePerLoad_data();
     void appealIsDrawnOncePerLoad();
     void staysOnTopWithExitHoldingTheFocus();
     void tabOrder();
@@ -94,15 +93,9 @@ void FarewellTest::cleanup()
     endProgram();
 }
 
-void FarewellTest::appealIsDrawnOncePerLoad_data()
-{
-    QTest::addColumn<QList<double>>("draws");
-    QTest::newRow("each of the four appeals") << QList<double>{0.0, 0.3, 0.6, 0.99};
-}
-
 void FarewellTest::appealIsDrawnOncePerLoad()
 {
-    QFETCH(QList<double>, draws);
+    const QList<double> draws{0.0, 0.3, 0.6, 0.99}; // one for each appeal
     int drawn = 0;
     RandomDraw::replaceSource([&] { return draws.at(drawn++); });
 
@@ -224,21 +217,15 @@ void FarewellTest::softwareCaptionOpensItsPage()
 
 void FarewellTest::submitChecksInOrder_data()
 {
+    // The full table of checks is the request's own; here, that the form runs them in order.
     QTest::addColumn<QStringList>("typed"); // name, email, friend's name, friend's email; "-" untouched
     QTest::addColumn<QString>("message");
-
     QTest::newRow("untouched form") << QStringList{"-", "-", "-", "-"}
                                     << "Please Enter Proper Email Address";
     QTest::newRow("one address twice") << QStringList{"Asha", "a@b.in", "Ravi", "a@b.in"}
                                        << "Please Enter Distinct Email Addresses";
-    QTest::newRow("an address without @") << QStringList{"Asha", "a.b.in", "Ravi", "r@b.in"}
-                                          << "Please Enter Proper Email Address";
-    QTest::newRow("an address without a dot") << QStringList{"Asha", "a@b.in", "Ravi", "r@bin"}
-                                              << "Please Enter Proper Email Address";
     QTest::newRow("name untouched") << QStringList{"-", "a@b.in", "Ravi", "r@b.in"}
                                     << "Please Enter Your Name";
-    QTest::newRow("friend's name untouched") << QStringList{"Asha", "a@b.in", "-", "r@b.in"}
-                                             << "Please Enter Your Friend's Name";
     QTest::newRow("everything filled in: sent") << QStringList{"Asha", "a@b.in", "Ravi", "R@B.in"}
                                                 << QString();
 }
@@ -343,9 +330,7 @@ void FarewellTest::exitEndsTheProgram()
     QFETCH(bool, mainHidden);
 
     if (mainHidden) {
-        Form::get<frmMain>().showModeless();
-        QTest::mouseClick(control(&Form::get<frmMain>(), "cmdProceed"), Qt::LeftButton, {}, QPoint(8, 8));
-        QTest::mouseClick(control(&Form::get<frmMain>(), "cmbGetResult"), Qt::LeftButton, {}, QPoint(8, 8));
+        lookUp("optSearchByRaga", "cmbRaga", QStringLiteral("Yaman"));
         Form::get<frmDisplay>().close();
         QVERIFY(Form::isLoaded<frmMain>() && !Form::get<frmMain>().isVisible());
     }

@@ -56,13 +56,11 @@ void Form::showModeless()
 
 void Form::showModal()
 {
-    QPointer<Form> self(this);
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
     setWindowModality(Qt::ApplicationModal);
     showModeless();
-    if (self && self->loaded)
-        loop.exec(QEventLoop::DialogExec);
+    loop.exec(QEventLoop::DialogExec);
 }
 
 void Form::unload()
