@@ -2,12 +2,14 @@
 # Tunewell's commands. Each one installs what is missing, builds, then does its job.
 #   ./tunewell.sh run          start the program (on a virtual display if there is none)
 #   ./tunewell.sh test         run the whole test suite
-#   ./tunewell.sh screenshots  picture every window a user meets, into screenshots/
+#   ./tunewell.sh screenshots  picture every window a user meets, into docs/screenshots/
+#   ./tunewell.sh bench        start-up time and memory next to a bare Qt window
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
-          xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core)
+packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev qt6-base-dev qt6-qpa-plugins libgl-dev
+          xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+          desktop-file-utils appstream dpkg-dev file binutils time)
 
 install_missing() {
     local missing=() package
@@ -44,9 +46,27 @@ run() {
     echo "Screenshot: $shot"
 }
 
+run_tests() {
+    ctest --test-dir build --output-on-failure
+    # The same suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer:
+    # any report fails it.
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTUNEWELL_SANITIZE=ON >/dev/null
+    cmake --build build-sanitize
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers.supp \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir build-sanitize --output-on-failure
+    # Fuzz the refer-a-friend request and the lookup for a bounded time each.
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++-14 \
+        -DTUNEWELL_FUZZ=ON >/dev/null
+    cmake --build build-fuzz --target fuzz_referral fuzz_lookup
+    ctest --test-dir build-fuzz -L fuzz --output-on-failure
+}
+
 case "${1:-}" in
     run) install_missing; build; run ;;
-    test) install_missing; build; ctest --test-dir build --output-on-failure ;;
-    screenshots) install_missing; build; tests/screenshots.sh build screenshots ;;
-    *) echo "usage: $0 run | test | screenshots" >&2; exit 2 ;;
+    test) install_missing; build; run_tests ;;
+    screenshots) install_missing; build; tests/screenshots.sh build docs/screenshots ;;
+    bench) install_missing; build; bench/startup.sh build ;;
+    *) echo "usage: $0 run | test | screenshots | bench" >&2; exit 2 ;;
 esac
