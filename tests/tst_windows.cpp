@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace {
 
@@ -99,6 +100,9 @@ void WindowsTest::mainWindowStartsAtTheModeStage()
     QCOMPARE(main.centralWidget()->size(), QSize(450, 321));
     QVERIFY(control<QAbstractButton>(&main, "cmdExit")->y() >= main.centralWidget()->height());
     QCOMPARE(main.windowTitle(), QStringLiteral("Tunewell v1.0"));
+    // In the middle of the screen, give or take the window frame the platform adds.
+    const QPoint offCentre = main.frameGeometry().center() - main.screen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 4, "the window opens in the middle of the screen");
 }
 
 void WindowsTest::listsKeepTheirOrders()

@@ -5,6 +5,7 @@
 #include "frmAbout.h"
 #include "frmFarewell.h"
 
+#include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -35,11 +36,20 @@ LinkCaption *makePromotion(const QString &name, const QString &text, const QRect
     return caption;
 }
 
+QWidget *makeBand(const QString &name, const QRect &geometry, QWidget *client)
+{
+    auto *band = new QFrame(client);
+    band->setObjectName(name);
+    band->setGeometry(geometry);
+    return band;
+}
+
 } // namespace
 
-void BrandedForm::createBanner(QWidget *band, const QRect &caption)
+void BrandedForm::createBanner(QWidget *client, const QRect &band, const QRect &caption)
 {
-    Label61 = new LinkCaption(QStringLiteral("Label61"), bannerText(), band);
+    Label61 = new LinkCaption(QStringLiteral("Label61"), bannerText(),
+                              makeBand(QStringLiteral("Frame2"), band, client));
     Label61->setGeometry(caption);
     Label61->setFont(verdana(9, true, true));
     Label61->setAlignment(Qt::AlignCenter);
@@ -47,19 +57,21 @@ void BrandedForm::createBanner(QWidget *band, const QRect &caption)
     connect(Label61, &LinkCaption::clicked, this, &BrandedForm::Label61_Click);
 }
 
-void BrandedForm::createPromotions(QWidget *band, const QRect &coBrand, const QRect &fullBrand,
-                                   Promotion inFront)
+QWidget *BrandedForm::createPromotions(QWidget *client, const QRect &band, const QRect &coBrand,
+                                       const QRect &fullBrand, Promotion inFront)
 {
+    QWidget *Frame5 = makeBand(QStringLiteral("Frame5"), band, client);
     // The sibling made last is drawn on top.
     if (inFront == Promotion::CoBrandInFront) {
-        lblFullBrand = makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, band);
-        lblCobrand = makePromotion(QStringLiteral("lblCobrand"), coBrandOffer, coBrand, band);
+        lblFullBrand = makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
+        lblCobrand = makePromotion(QStringLiteral("lblCobrand"), coBrandOffer, coBrand, Frame5);
     } else {
-        lblCobrand = makePromotion(QStringLiteral("lblCobrand"), coBrandOffer, coBrand, band);
-        lblFullBrand = makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, band);
+        lblCobrand = makePromotion(QStringLiteral("lblCobrand"), coBrandOffer, coBrand, Frame5);
+        lblFullBrand = makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
     }
     connect(lblCobrand, &LinkCaption::clicked, this, &BrandedForm::lblCobrand_Click);
     connect(lblFullBrand, &LinkCaption::clicked, this, &BrandedForm::lblFullBrand_Click);
+    return Frame5;
 }
 
 void BrandedForm::createLinkMenus(const HelpMenuNames &names)

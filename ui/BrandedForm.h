@@ -23,9 +23,11 @@ protected:
 
     BrandedForm() = default;
 
-    void createBanner(QWidget *band, const QRect &caption);
-    void createPromotions(QWidget *band, const QRect &coBrand, const QRect &fullBrand,
-                          Promotion inFront);
+    // The top band, Frame2, with the forum banner in it.
+    void createBanner(QWidget *client, const QRect &band, const QRect &caption);
+    // The bottom band, Frame5, with the two offers on one place; returned for more controls.
+    QWidget *createPromotions(QWidget *client, const QRect &band, const QRect &coBrand,
+                              const QRect &fullBrand, Promotion inFront);
 
     struct HelpMenuNames {
         const char *updateCaption;

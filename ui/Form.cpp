@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLayout>
+#include <QScreen>
 
 namespace {
 
@@ -49,6 +50,12 @@ void Form::load()
 
 void Form::showModeless()
 {
+    if (!placed) {
+        // Every window opens in the middle of its screen; after that it stays where it is put.
+        adjustSize();
+        move(screen()->availableGeometry().center() - rect().center());
+        placed = true;
+    }
     show();
     raise();
     activateWindow();

@@ -55,6 +55,7 @@ private:
 
     bool loaded = false;
     bool unloading = false;
+    bool placed = false;
 };
 
 template <typename T>

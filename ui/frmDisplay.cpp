@@ -61,25 +61,17 @@ frmDisplay::frmDisplay()
 
 void frmDisplay::createControls(QWidget *client)
 {
-    auto *Frame2 = new QFrame(client);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twips(0, 0, 8400, 615));
-    createBanner(Frame2, twips(127, 120, 8160, 465));
+    createBanner(client, twips(0, 0, 8400, 615), twips(127, 120, 8160, 465));
 
     createRagaPanel(client);
     createAilmentPanel(client);
 
-    auto *Frame5 = new QFrame(client);
-    Frame5->setObjectName(QStringLiteral("Frame5"));
-    Frame5->setGeometry(twips(0, 3720, 8400, 800));
-
+    QWidget *Frame5 = createPromotions(client, twips(0, 3720, 8400, 800), twips(120, 135, 6105, 615),
+                                       twips(120, 140, 6105, 615), Promotion::FullBrandInFront);
     cmdBack = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"),
                          twips(7080, 240, 1215, 375), Colours::Peach, Frame5);
     cmdBack->setFont(verdana(8.25, true));
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
-
-    createPromotions(Frame5, twips(120, 135, 6105, 615), twips(120, 140, 6105, 615),
-                     Promotion::FullBrandInFront);
 }
 
 void frmDisplay::createRagaPanel(QWidget *client)

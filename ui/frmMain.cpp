@@ -54,10 +54,7 @@ frmMain::frmMain()
 
 void frmMain::createControls(QWidget *client)
 {
-    auto *Frame2 = new QFrame(client);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twips(0, 0, 6735, 615));
-    createBanner(Frame2, twips(120, 120, 6480, 465));
+    createBanner(client, twips(0, 0, 6735, 615), twips(120, 120, 6480, 465));
 
     QLabel *Label1 = makeCaption(QStringLiteral("Label1"), introduction, client);
     Label1->setGeometry(twips(120, 600, 6495, 855));
@@ -68,11 +65,8 @@ void frmMain::createControls(QWidget *client)
     createNamePanel(client);
     createModePanel(client);
 
-    auto *Frame5 = new QFrame(client);
-    Frame5->setObjectName(QStringLiteral("Frame5"));
-    Frame5->setGeometry(twips(0, 3960, 6735, 855));
-    createPromotions(Frame5, twips(120, 165, 6225, 615), twips(120, 160, 6225, 615),
-                     Promotion::CoBrandInFront);
+    createPromotions(client, twips(0, 3960, 6735, 855), twips(120, 165, 6225, 615),
+                     twips(120, 160, 6225, 615), Promotion::CoBrandInFront);
 
     // Lies below the client area: never seen, yet Alt+X and File > Exit still press it.
     cmdExit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
