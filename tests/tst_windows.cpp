@@ -538,7 +538,10 @@ void WindowsTest::everyControlHasANameForScreenReaders()
         QVERIFY2(unnamed.isEmpty(), qPrintable(window->objectName() + ": " + unnamed.join(", ")));
     }
 
-    // A screen reader can press a link caption.
+    // Every link caption, the first one made too, is a link a screen reader can press.
+    for (const char *caption : {"Label61", "lblCobrand", "lblFullBrand"})
+        QCOMPARE(QAccessible::queryAccessibleInterface(control(&Form::get<frmMain>(), caption))->role(),
+                 QAccessible::Link);
     BrowserStub browser;
     QAccessibleInterface *banner =
         QAccessible::queryAccessibleInterface(control(&Form::get<frmDisplay>(), "Label61"));

@@ -72,6 +72,9 @@ QAccessibleInterface *accessibleLinkCaption(const QString &className, QObject *o
     return nullptr;
 }
 
+// Known before the first caption is made: Qt keeps the first interface it makes for a widget.
+const bool linkCaptionsAreLinks = (QAccessible::installFactory(accessibleLinkCaption), true);
+
 } // namespace
 
 LinkCaption::LinkCaption(const QString &objectName, const QString &text, QWidget *parent)
@@ -80,8 +83,6 @@ LinkCaption::LinkCaption(const QString &objectName, const QString &text, QWidget
     setObjectName(objectName);
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
-    static const bool accessible = (QAccessible::installFactory(accessibleLinkCaption), true);
-    Q_UNUSED(accessible);
 }
 
 void LinkCaption::mouseReleaseEvent(QMouseEvent *event)
