@@ -1,12 +1,15 @@
 // Fuzzes the refer-a-friend checks and request: five values, separated by NUL bytes, go
 // through the submit's checks; either exactly one message comes back and nothing is sent,
-// or exactly one address is sent that decodes back to the five values and the product root.
+// or exactly one address is sent whose query holds the six keys in order, each value
+// escaped so that a web server's form decoding gives back the five values and the
+// product root. The query is decoded here the way such a server does it, not with QUrl,
+// whose decoder keeps some valid UTF-8 (the non-characters) escaped.
 #include "Links.h"
 #include "modTellAFriend.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QUrlQuery>
+#include <QUrl>
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,10 +21,10 @@ class Browser : public QObject
     Q_OBJECT
 
 public:
-    QStringList opened;
+    QList<QByteArray> opened;
 
 public slots:
-    void open(const QUrl &url) { opened.append(url.toString(QUrl::FullyEncoded)); }
+    void open(const QUrl &url) { opened.append(url.toEncoded()); }
 };
 
 Browser *browser = nullptr;
@@ -30,6 +33,46 @@ void require(bool holds)
 {
     if (!holds)
         std::abort();
+}
+
+bool isUnreserved(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
+           || c == '-' || c == '.' || c == '_' || c == '~';
+}
+
+bool isHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// Only unreserved characters and %XX escapes: nothing a server could read as a separator.
+bool isEscaped(const QByteArray &value)
+{
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] == '%') {
+            if (i + 2 >= value.size() || !isHexDigit(value[i + 1]) || !isHexDigit(value[i + 2]))
+                return false;
+            i += 2;
+        } else if (!isUnreserved(value[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The key and value pairs of an address's query, as a server's form decoding gives them.
+QList<QPair<QString, QString>> formFields(const QByteArray &address)
+{
+    QList<QPair<QString, QString>> fields;
+    const QByteArray query = address.mid(address.indexOf('?') + 1);
+    for (const QByteArray &pair : query.split('&')) {
+        const qsizetype equals = pair.indexOf('=');
+        require(equals > 0 && isEscaped(pair.mid(equals + 1)));
+        fields.append({QString::fromUtf8(pair.left(equals)),
+                       QString::fromUtf8(QByteArray::fromPercentEncoding(pair.mid(equals + 1)))});
+    }
+    return fields;
 }
 
 } // namespace
@@ -65,8 +108,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     require(browser->opened.size() == 1);
-    const QList<QPair<QString, QString>> sent =
-        QUrlQuery(QUrl(browser->opened.first())).queryItems(QUrl::FullyDecoded);
+    const QByteArray &address = browser->opened.first();
+    require(address.startsWith(MainSiteAddress().toLatin1() + "/twls-refer-a-friend.php?"));
+    const QList<QPair<QString, QString>> sent = formFields(address);
     const QList<QPair<QString, QString>> expected{
         {"taf1", values.name},       {"taf2", values.email},       {"taf3", values.message},
         {"taf4", values.friendName}, {"taf5", values.friendEmail}, {"taf6", ProductSiteRoot()}};
