@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev qt6-base-dev qt6-qpa-plugins libgl-dev
-          xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+          xvfb xdotool x11-utils imagemagick fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev file binutils time)
 
 install_missing() {
@@ -38,7 +38,7 @@ run() {
     fi
     echo "No display here: running Tunewell on a virtual one and taking a screenshot instead."
     local shot="$PWD/build/tunewell-screenshot.png"
-    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    tests/with_xvfb.sh 1024x768 bash -c '
         build/TunewellApp &
         app=$!
         timeout 30 xdotool search --sync --onlyvisible --name "Tunewell v1.0" >/dev/null

@@ -7,7 +7,7 @@ app=$(realpath "$1")
 
 if [ "${FAULTS_UNDER_XVFB:-}" != 1 ]; then
     export FAULTS_UNDER_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec "$(dirname "$0")/with_xvfb.sh" 1024x768 "$0" "$@"
 fi
 source "$(dirname "$0")/x11_session.sh"
 

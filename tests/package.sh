@@ -7,7 +7,7 @@ build=$(realpath "$1")
 
 if [ -z "${DISPLAY:-}" ] || [ "${PACKAGE_UNDER_XVFB:-}" != 1 ]; then
     export PACKAGE_UNDER_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec "$(dirname "$0")/with_xvfb.sh" 1024x768 "$0" "$@"
 fi
 
 work=$(mktemp -d)
