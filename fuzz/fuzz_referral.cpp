@@ -1,9 +1,9 @@
-// Fuzzes the refer-a-friend checks and request: five values, separated by NUL bytes, go
-// through the submit's checks; either exactly one message comes back and nothing is sent,
-// or exactly one address is sent whose query holds the six keys in order, each value
-// escaped so that a web server's form decoding gives back the five values and the
-// product root. The query is decoded here the way such a server does it, not with QUrl,
-// whose decoder keeps some valid UTF-8 (the non-characters) escaped.
+// Fuzzes the refer-a-friend submit: five values, separated by NUL bytes, go through its
+// checks; either exactly one message comes back and nothing is sent, or exactly one address
+// is sent whose query holds the six keys in order, each value escaped so that a web
+// server's form decoding gives back the five values, trimmed of spaces, and the product
+// root. The query is decoded here the way such a server does it, not with QUrl, whose
+// decoder keeps some valid UTF-8 (the non-characters) escaped.
 #include "Links.h"
 #include "modTellAFriend.h"
 
@@ -95,13 +95,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QList<QByteArray> fields =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)).split('\0');
     fields.resize(5);
-    const auto value = [&](int i) { return trimSpaces(QString::fromUtf8(fields.at(i))); };
-    const Referral values{value(0), value(1), value(2), value(3), value(4)};
+    const auto value = [&](int i) { return QString::fromUtf8(fields.at(i)); };
+    const Referral typed{value(0), value(1), value(2), value(3), value(4)};
 
     browser->opened.clear();
-    std::optional<QString> problem = checkAddresses(values);
-    if (!problem)
-        problem = TellAFriend(values);
+    const std::optional<QString> problem = submitReferral(typed);
 
     if (problem) {
         require(!problem->isEmpty() && browser->opened.isEmpty());
@@ -112,8 +110,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(address.startsWith(MainSiteAddress().toLatin1() + "/twls-refer-a-friend.php?"));
     const QList<QPair<QString, QString>> sent = formFields(address);
     const QList<QPair<QString, QString>> expected{
-        {"taf1", values.name},       {"taf2", values.email},       {"taf3", values.message},
-        {"taf4", values.friendName}, {"taf5", values.friendEmail}, {"taf6", ProductSiteRoot()}};
+        {"taf1", trimSpaces(typed.name)},       {"taf2", trimSpaces(typed.email)},
+        {"taf3", trimSpaces(typed.message)},    {"taf4", trimSpaces(typed.friendName)},
+        {"taf5", trimSpaces(typed.friendEmail)}, {"taf6", ProductSiteRoot()}};
     require(sent == expected);
     return 0;
 }

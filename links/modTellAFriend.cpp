@@ -18,6 +18,18 @@ QString encoded(const QString &value)
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
 
+std::optional<QString> checkAddresses(const Referral &values)
+{
+    if (values.email == values.friendEmail)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    const auto proper = [](const QString &address) {
+        return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
+    };
+    if (!proper(values.email) || !proper(values.friendEmail))
+        return QStringLiteral("Please Enter Proper Email Address");
+    return std::nullopt;
+}
+
 } // namespace
 
 QString trimSpaces(const QString &text)
@@ -29,20 +41,6 @@ QString trimSpaces(const QString &text)
     while (last > first && text.at(last - 1) == QLatin1Char(' '))
         --last;
     return text.mid(first, last - first);
-}
-
-std::optional<QString> checkAddresses(const Referral &values)
-{
-    const QString email = trimSpaces(values.email);
-    const QString friendEmail = trimSpaces(values.friendEmail);
-    if (email == friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
-    const auto proper = [](const QString &address) {
-        return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
-    };
-    if (!proper(email) || !proper(friendEmail))
-        return QStringLiteral("Please Enter Proper Email Address");
-    return std::nullopt;
 }
 
 std::optional<QString> TellAFriend(const Referral &values)
@@ -60,6 +58,16 @@ std::optional<QString> TellAFriend(const Referral &values)
 
     OpenLink(ReferralAddress(values));
     return std::nullopt;
+}
+
+std::optional<QString> submitReferral(const Referral &values)
+{
+    const Referral trimmed{trimSpaces(values.name), trimSpaces(values.email),
+                           trimSpaces(values.message), trimSpaces(values.friendName),
+                           trimSpaces(values.friendEmail)};
+    if (std::optional<QString> problem = checkAddresses(trimmed))
+        return problem;
+    return TellAFriend(trimmed);
 }
 
 QString ReferralAddress(const Referral &values)

@@ -35,12 +35,14 @@ constexpr int Message = 500;
 // Trims the space character alone, as the form does; tabs and line breaks stay.
 QString trimSpaces(const QString &text);
 
-// The address checks of a submit, on trimmed values: the message to show, or none.
-std::optional<QString> checkAddresses(const Referral &values);
-
 // Checks that every value is filled in and, if so, opens the request address.
 // Returns the message to show when something is missing, and sends nothing then.
 std::optional<QString> TellAFriend(const Referral &values);
+
+// What the form's submit does: trims the values, checks the two addresses (distinct, then
+// each with an "@" and a "."), then hands them to TellAFriend. Returns the one message to
+// show, or none when the request went out.
+std::optional<QString> submitReferral(const Referral &values);
 
 // Each value goes in percent-encoded as UTF-8, so "&", "=", "+" or a line break in a
 // name or message arrives as that one value and cannot add or override a key.

@@ -278,12 +278,9 @@ void frmFarewell::lblGoToHome_Click()
 
 void frmFarewell::cmdSubmit_Click()
 {
-    const Referral values{trimSpaces(txtName->text()), trimSpaces(txtEmail->text()),
-                          trimSpaces(messageText(txtMessage)), trimSpaces(txtFriendName->text()),
-                          trimSpaces(txtFriendEmail->text())};
-    std::optional<QString> problem = checkAddresses(values);
-    if (!problem)
-        problem = TellAFriend(values);
+    const std::optional<QString> problem =
+        submitReferral({txtName->text(), txtEmail->text(), messageText(txtMessage),
+                        txtFriendName->text(), txtFriendEmail->text()});
     if (problem)
         MsgBox(*problem, MessageIcon::Critical);
 }
