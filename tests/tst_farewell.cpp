@@ -72,7 +72,6 @@ private slots:
     void placeholdersEmptyAndComeBack_data();
     void placeholdersEmptyAndComeBack();
     void typedSpaceRefusedInAddresses();
-    void pastedSpacePassesUnexamined();
     void checkBoxOpensTheForumAndNeverStaysChecked();
     void softwareCaptionOpensItsPage();
 
@@ -119,8 +118,6 @@ void FarewellTest::staysOnTopWithExitHoldingTheFocus()
     frmFarewell &window = farewell();
     QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(QApplication::focusWidget(), control(&window, "cmdClose"));
-    QCOMPARE(window.centralWidget()->palette().window().color(), QColor(Qt::white));
-    QCOMPARE(control(&window, "Frame2")->palette().window().color(), QColor(0, 0, 0x80));
 }
 
 void FarewellTest::tabOrder()
@@ -184,15 +181,6 @@ void FarewellTest::typedSpaceRefusedInAddresses()
 
     typeInto("txtName", QStringLiteral("Asha K"));
     QCOMPARE(box("txtName")->text(), QStringLiteral("Asha K"));
-}
-
-void FarewellTest::pastedSpacePassesUnexamined()
-{
-    farewell();
-    QApplication::clipboard()->setText(QStringLiteral("ravi @mail.example"));
-    QTest::mouseClick(box("txtFriendEmail"), Qt::LeftButton);
-    box("txtFriendEmail")->paste();
-    QCOMPARE(box("txtFriendEmail")->text(), QStringLiteral("ravi @mail.example"));
 }
 
 void FarewellTest::checkBoxOpensTheForumAndNeverStaysChecked()

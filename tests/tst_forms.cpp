@@ -1,10 +1,9 @@
-// The window services every window stands on: load on reference, unload, modality, stacking.
+// The window services every window stands on: load on reference, unload, modality.
 #include "TestSupport.h"
 
 #include "Form.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -41,7 +40,6 @@ private slots:
     void referenceLoadsOnceAndUnloadDiscards();
     void hiddenWindowsStayLoaded();
     void showModalReturnsWhenUnloaded();
-    void raisingChangesOnlyTheStacking();
 };
 
 void FormsTest::init()
@@ -97,22 +95,6 @@ void FormsTest::showModalReturnsWhenUnloaded()
     QVERIFY(wasModal);
     QCOMPARE(frmProbe::unloads, 1);
     QVERIFY(!Form::isLoaded<frmProbe>());
-}
-
-void FormsTest::raisingChangesOnlyTheStacking()
-{
-    QWidget parent;
-    auto *back = new QLabel(QStringLiteral("back"), &parent);
-    auto *front = new QLabel(QStringLiteral("front"), &parent);
-    back->setGeometry(10, 10, 100, 50);
-    front->setGeometry(12, 10, 100, 50);
-    QVERIFY(inFront(front));
-
-    back->raise();
-    QVERIFY(inFront(back));
-    QCOMPARE(back->geometry(), QRect(10, 10, 100, 50));
-    QCOMPARE(front->geometry(), QRect(12, 10, 100, 50));
-    QVERIFY(!front->isHidden() && !back->isHidden());
 }
 
 TUNEWELL_TEST_MAIN(FormsTest)

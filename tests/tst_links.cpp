@@ -30,7 +30,6 @@ class LinksTest : public QObject
 private slots:
     void fixedAddresses_data();
     void fixedAddresses();
-    void everyCallOpensOnce();
 
     void referralChecks_data();
     void referralChecks();
@@ -62,15 +61,6 @@ void LinksTest::fixedAddresses()
     BrowserStub browser;
     OpenLink(link);
     QCOMPARE(browser.opened, QStringList{address});
-}
-
-void LinksTest::everyCallOpensOnce()
-{
-    BrowserStub browser;
-    OpenLink(LinkDonate);
-    OpenLink(LinkDonate);
-    QCOMPARE(browser.opened.size(), 2);
-    QCOMPARE(browser.opened.at(0), browser.opened.at(1));
 }
 
 void LinksTest::referralChecks_data()

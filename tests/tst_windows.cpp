@@ -238,7 +238,6 @@ void WindowsTest::backKeepsModeAndSelections_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifier");
     QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
-    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
     QTest::newRow("Alt+B") << int(Qt::Key_B) << int(Qt::AltModifier);
     QTest::newRow("File > Back") << 0 << 0;
 }
