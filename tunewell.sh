@@ -4,7 +4,7 @@
 #   ./tunewell.sh test         run the whole test suite
 #   ./tunewell.sh screenshots  picture every window a user meets, into docs/screenshots/
 #   ./tunewell.sh bench        start-up time and memory next to a bare Qt window
-#   ./tunewell.sh fuzz [SECS]  hunt with fresh random inputs, ten minutes a target by default
+#   ./tunewell.sh fuzz [SECS]  hunt with fresh random inputs, ten minutes by default
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -57,8 +57,8 @@ run_tests() {
     LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers.supp \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build-sanitize --output-on-failure
-    # Fuzz the refer-a-friend request and the lookup: a fixed number of inputs each, from a
-    # fixed seed, so every run of the suite tries the same ones.
+    # Fuzz the refer-a-friend request: a fixed number of inputs from a fixed seed, so every run
+    # of the suite tries the same ones.
     build_fuzzers
     ctest --test-dir build-fuzz -L fuzz --output-on-failure
 }
@@ -66,26 +66,22 @@ run_tests() {
 build_fuzzers() {
     cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++-14 \
         -DTUNEWELL_FUZZ=ON >/dev/null
-    cmake --build build-fuzz --target fuzz_referral fuzz_lookup
+    cmake --build build-fuzz --target fuzz_referral
 }
 
-# A longer hunt with fresh seeds: each target runs for the given seconds, growing its own
-# corpus in build-fuzz/found/, where any input that breaks a rule is left as crash-*.
+# A longer hunt with fresh seeds for the given seconds, growing its own corpus in
+# build-fuzz/found/, where any input that breaks a rule is left as crash-*.
 hunt() {
-    local seconds=${1:-600} target
     build_fuzzers
-    for target in referral lookup; do
-        mkdir -p "build-fuzz/found/$target"
-        (cd "build-fuzz/found/$target" &&
-            "../../fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
-                . "../../../fuzz/corpus/$target")
-    done
+    mkdir -p build-fuzz/found
+    (cd build-fuzz/found && ../fuzz/fuzz_referral -max_total_time="${1:-600}" -timeout=5 \
+        -rss_limit_mb=2048 . ../../fuzz/corpus/referral)
 }
 
 case "${1:-}" in
     run) install_missing; build; run ;;
     test) install_missing; build; run_tests ;;
-    screenshots) install_missing; build; tests/screenshots.sh build docs/screenshots ;;
+    screenshots) install_missing; build; tools/screenshots.sh build docs/screenshots ;;
     bench) install_missing; build; bench/startup.sh build ;;
     fuzz) install_missing; hunt "${2:-600}" ;;
     *) echo "usage: $0 run | test | screenshots | bench | fuzz [SECONDS]" >&2; exit 2 ;;

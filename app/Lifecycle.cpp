@@ -7,7 +7,8 @@
 #include "UpdateReminder.h"
 #include "frmMain.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QIcon>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -28,6 +29,15 @@ bool anotherInstanceRunning()
 }
 
 } // namespace
+
+void setUpApplication()
+{
+    // The settings store is addressed by the executable's name, Qt's default application name.
+    QApplication::setOrganizationName(QStringLiteral("Tunewell"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/tunewell.png")));
+    // Closing the last window does not end the program; the farewell window decides that.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
 
 void StartApplication()
 {

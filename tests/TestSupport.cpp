@@ -2,39 +2,33 @@
 
 #include "EndApplication.h"
 #include "Form.h"
+#include "frmDisplay.h"
+#include "frmFarewell.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTimer>
 
 void isolateFromUser()
 {
     static QTemporaryDir home;
     for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_DATA_HOME"}) {
-        const QString path = home.path() + QLatin1Char('/') + QLatin1String(variable);
+        const QString path = home.filePath(QLatin1String(variable));
         QDir().mkpath(path);
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                        | QFileDevice::ExeOwner);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv(variable, path.toLocal8Bit());
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-BrowserStub::BrowserStub()
-{
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-}
-
-BrowserStub::~BrowserStub()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-}
+BrowserStub::BrowserStub() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
+BrowserStub::~BrowserStub() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
 
 void BrowserStub::open(const QUrl &url)
 {
@@ -43,84 +37,72 @@ void BrowserStub::open(const QUrl &url)
         onOpen();
 }
 
-std::shared_ptr<ModalSeen> inNextModal(std::function<void(QWidget *)> answer)
+std::shared_ptr<ModalSeen> inNextModal(const QString &gesture, std::function<void(QWidget *)> also)
 {
     auto seen = std::make_shared<ModalSeen>();
-    QTimer::singleShot(0, [seen, answer] {
+    QObject::connect(&seen->watch, &QTimer::timeout, [watcher = std::weak_ptr(seen), gesture, also] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
+        const std::shared_ptr<ModalSeen> seen = watcher.lock();
+        if (!modal || !seen || seen->shown)
             return;
         seen->shown = true;
+        seen->window = modal->objectName();
         seen->title = modal->windowTitle();
-        seen->windowName = modal->objectName();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             seen->text = box->text();
             seen->icon = box->icon();
             for (QAbstractButton *button : box->buttons())
                 seen->buttons |= box->standardButton(button);
         }
-        answer(modal);
-        seen->closedByAnswer = !modal->isVisible();
+        if (also)
+            also(modal);
+        activate(modal);
+        perform(modal, gesture);
+        // An access key presses its button the way a click animates it, a moment later.
+        seen->closedByAnswer = QTest::qWaitFor([modal] { return !modal->isVisible(); }, 500);
         if (!seen->closedByAnswer)
             modal->close();
     });
+    seen->watch.start(0);
     return seen;
 }
 
-std::shared_ptr<ModalSeen> clickInNextModal(QMessageBox::StandardButton button)
+void perform(QWidget *window, const QString &gesture)
 {
-    return inNextModal([button](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            QTest::mouseClick(box->button(button), Qt::LeftButton);
-    });
-}
-
-std::shared_ptr<ModalSeen> pressInNextModal(int key)
-{
-    return inNextModal([key](QWidget *modal) {
-        activate(modal);
-        QWidget *target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : modal, Qt::Key(key));
-    });
-}
-
-void endProgram()
-{
-    QTimer::singleShot(0, &EndApplication);
-    QCOMPARE(QApplication::exec(), 0);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(Form::loadedForms().isEmpty());
-    for (QWidget *window : QApplication::topLevelWidgets())
-        QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " left on screen"));
-}
-
-bool inFront(const QWidget *area)
-{
-    const QWidget *parent = area->parentWidget();
-    const QWidget *seen = parent->childAt(area->geometry().center());
-    return seen && (seen == area || area->isAncestorOf(seen));
+    const QString verb = gesture.section(QLatin1Char(':'), 0, 0);
+    const QString name = gesture.section(QLatin1Char(':'), 1);
+    QWidget *target = window->findChild<QWidget *>(name);
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (!target && button->text().remove(QLatin1Char('&')) == name)
+            target = button;
+    }
+    if (verb == QLatin1String("close")) {
+        window->close();
+    } else if (verb == QLatin1String("key")) {
+        const QKeyCombination key = QKeySequence::fromString(name)[0];
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus && focus->window() == window ? focus : window, key.key(), key.keyboardModifiers());
+    } else if (QAction *item = window->findChild<QAction *>(name)) {
+        item->trigger();
+    } else if (!target) {
+        QFAIL(qPrintable("nothing to " + gesture));
+    } else if (verb == QLatin1String("space")) {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Space);
+    } else if (verb == QLatin1String("reader")) {
+        QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(target)->actionInterface();
+        actions->doAction(actions->actionNames().constFirst());
+    } else {
+        // Near the left edge: an option button or check box answers on its box and caption only.
+        const bool box = qobject_cast<QAbstractButton *>(target);
+        QTest::mouseClick(target, Qt::LeftButton, {}, box ? QPoint(8, target->height() / 2) : target->rect().center());
+    }
 }
 
 bool activate(QWidget *window)
 {
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
-}
-
-frmMain &mainWindow()
-{
-    frmMain &main = Form::get<frmMain>();
-    main.showModeless();
-    activate(&main);
-    return main;
-}
-
-void click(QWidget *window, const char *button)
-{
-    auto *target = control<QAbstractButton>(window, button);
-    QVERIFY2(target, button);
-    // Near the left edge: an option button answers on its circle and caption only.
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
 }
 
 void choose(QWidget *window, const char *list, const QString &name)
@@ -131,16 +113,61 @@ void choose(QWidget *window, const char *list, const QString &name)
     combo->setCurrentIndex(index);
 }
 
-QAction *menuItem(const QWidget *window, const char *name)
-{
-    return window->findChild<QAction *>(QLatin1String(name));
-}
-
 void lookUp(const char *option, const char *list, const QString &name)
 {
-    frmMain &main = mainWindow();
-    click(&main, option);
-    click(&main, "cmdProceed");
-    choose(&main, list, name);
-    click(&main, "cmbGetResult");
+    QWidget *main = reach(QStringLiteral("main"));
+    perform(main, QStringLiteral("click:") + option);
+    perform(main, QStringLiteral("click:cmdProceed"));
+    choose(main, list, name);
+    perform(main, QStringLiteral("click:cmbGetResult"));
+}
+
+QWidget *reach(const QString &place)
+{
+    Form *window = &Form::get<frmMain>();
+    window->showModeless();
+    if (place == QLatin1String("result") || place == QLatin1String("farewell over hidden main")) {
+        choose(window, "cmbRaga", QStringLiteral("Yaman"));
+        lookUp("optSearchByAilment", "cmbAilment", QStringLiteral("Cough"));
+        window = &Form::get<frmDisplay>();
+    }
+    if (place.startsWith(QLatin1String("farewell"))) {
+        window->close();
+        window = &Form::get<frmFarewell>();
+    }
+    activate(window);
+    return window;
+}
+
+static QStringList sortedNames(const QList<QWidget *> &windows, bool shownOnly)
+{
+    QStringList names;
+    for (QWidget *window : windows) {
+        if (!shownOnly || window->isVisible())
+            names.append(window->objectName());
+    }
+    names.sort();
+    return names;
+}
+
+QStringList shownWindows() { return sortedNames(QApplication::topLevelWidgets(), true); }
+QStringList loadedWindows()
+{
+    const QList<Form *> forms = Form::loadedForms();
+    return sortedNames({forms.cbegin(), forms.cend()}, false);
+}
+
+bool inFront(const QWidget *area)
+{
+    const QWidget *seen = area->parentWidget()->childAt(area->geometry().center());
+    return seen && (seen == area || area->isAncestorOf(seen));
+}
+
+void endProgram()
+{
+    QTimer::singleShot(0, &EndApplication);
+    QCOMPARE(QApplication::exec(), 0);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(loadedWindows(), QStringList());
+    QCOMPARE(shownWindows(), QStringList());
 }

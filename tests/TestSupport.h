@@ -1,91 +1,76 @@
 #pragma once
 
 #include <QMessageBox>
-#include <QObject>
-#include <QStringList>
 #include <QTest>
-#include <QUrl>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
 
-#include "modTellAFriend.h"
-#include "Links.h"
+#include "StartApplication.h"
 
-Q_DECLARE_METATYPE(Referral)
-Q_DECLARE_METATYPE(LinkId)
-
-// Test programs run on their own settings, lock and home folders, on Qt's offscreen
-// platform unless told otherwise, so they never touch the user's files or screen.
+// Test programs run in a home of their own (settings, lock) on Qt's offscreen platform unless
+// told otherwise, so they never touch the user's files or screen.
 void isolateFromUser();
-
-#define TUNEWELL_TEST_MAIN(TestClass)                                                          \
-    int main(int argc, char *argv[])                                                           \
-    {                                                                                          \
-        isolateFromUser();                                                                     \
-        QApplication app(argc, argv);                                                          \
-        QApplication::setOrganizationName(QStringLiteral("Tunewell"));                         \
-        QApplication::setQuitOnLastWindowClosed(false);                                        \
-        TestClass test;                                                                        \
-        return QTest::qExec(&test, argc, argv);                                                \
+#define TUNEWELL_TEST_MAIN(TestClass)                                                              \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        isolateFromUser();                                                                         \
+        QApplication app(argc, argv);                                                              \
+        setUpApplication();                                                                        \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
 
 // Takes the place of the browser: records every address the program asks to open.
 class BrowserStub : public QObject
 {
     Q_OBJECT
-
 public:
     BrowserStub();
     ~BrowserStub() override;
-
     QStringList opened;
     std::function<void()> onOpen; // runs as each address arrives
-
 public slots:
     void open(const QUrl &url);
 };
 
-// What a modal window showed, and whether one came up at all.
+// What a modal window showed. Nothing shown, or left open by the answer: nothing proved.
 struct ModalSeen {
     bool shown = false;
-    QString title;
-    QString text;
+    bool closedByAnswer = false;
+    QString window, title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
-    QString windowName;
-    bool closedByAnswer = false;
+    QTimer watch; // looks for the modal window until it comes, for as long as this lives
 };
 
-// Makes a window the active one, as a click on it would, so that keys reach it.
+// Answers the next modal window to come up with `gesture` (see perform()), after `also` has
+// looked at it; one left open is closed, so a failing test fails rather than hangs.
+[[nodiscard]] std::shared_ptr<ModalSeen> inNextModal(const QString &gesture,
+                                                     std::function<void(QWidget *)> also = {});
+
+// What a user does, as a table row names it: "close" (the close box), "click:NAME" (a button,
+// check box, link caption or menu item; a message box's button by its text), "key:SEQUENCE"
+// (to the focused control), "space:NAME", or "reader:NAME" (a screen reader's action on it).
+void perform(QWidget *window, const QString &gesture);
+
+// Brings the program where a user gets to: "main", "result" (Cough looked up by ailment, Yaman
+// chosen in the raga list), "farewell" (the main window closed) or "farewell over hidden main"
+// (the result window closed); the window there, active.
+QWidget *reach(const QString &place);
+void lookUp(const char *option, const char *list, const QString &name);
+void choose(QWidget *window, const char *list, const QString &name);
 bool activate(QWidget *window);
 
-// Arranges for the next modal window to be answered as a user would: a button of a message
-// box clicked, or a key pressed into it. Check `shown` and `closedByAnswer` afterwards:
-// nothing answered, nothing proved. A modal window the answer left open is closed, so a
-// failing test fails rather than hangs.
-std::shared_ptr<ModalSeen> inNextModal(std::function<void(QWidget *)> answer);
-std::shared_ptr<ModalSeen> clickInNextModal(QMessageBox::StandardButton button);
-std::shared_ptr<ModalSeen> pressInNextModal(int key);
-
-// Ends the program through its own way out, inside an event loop as in real life, and
-// checks that no window is left.
-void endProgram();
-
-// The main window, loaded if need be, shown and active.
-class frmMain;
-frmMain &mainWindow();
-
-// What a user does with the mouse: a click on a button, a name chosen from a list, a menu item.
-void click(QWidget *window, const char *button);
-void choose(QWidget *window, const char *list, const QString &name);
-QAction *menuItem(const QWidget *window, const char *name);
-
-// The whole road of a lookup: mode, first Proceed, a name, second Proceed.
-void lookUp(const char *option, const char *list, const QString &name);
-
+// The program's top-level windows by name, sorted: those on screen, or those loaded.
+QStringList shownWindows();
+QStringList loadedWindows();
 // The widget drawn at the centre of `area`'s rectangle in its parent: what the user sees there.
 bool inFront(const QWidget *area);
+
+// Ends the program its own way, inside an event loop, and checks that no window is left.
+void endProgram();
 
 template <typename T = QWidget>
 T *control(const QWidget *window, const char *name)

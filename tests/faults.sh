@@ -1,59 +1,48 @@
 #!/usr/bin/env bash
-# The real TunewellApp against a damaged or hostile machine. In every case it must start,
-# show its main window and no message of its own, end cleanly, and keep any stored value
-# that was sound. Usage: faults.sh path/to/TunewellApp
+# The real TunewellApp on a virtual X display, on a sound machine and on damaged ones. Each
+# row sets the machine up, runs the program one way, then checks what must hold afterwards.
+# Usage: faults.sh path/to/TunewellApp
 set -euo pipefail
-app=$(realpath "$1")
+source "$(dirname "$0")/x11_session.sh" "$@"
 
-if [ "${FAULTS_UNDER_XVFB:-}" != 1 ]; then
-    export FAULTS_UNDER_XVFB=1
-    exec "$(dirname "$0")/with_xvfb.sh" 1024x768 "$0" "$@"
-fi
-source "$(dirname "$0")/x11_session.sh"
+# The ways to run it. Each start must show the main window and no message of its own.
+start() { "$@" "$app" & pid=$!; window frmMain >/dev/null || fail "no main window"; }
+leave() { start; no_message_box || fail "a message of its own"; end_cleanly "$pid"; }
+second_instance() {
+    start; local first=$pid
+    cp -r "$home/config" "$home/before"
+    "$app" & local second=$!
+    xdotool windowfocus --sync "$(message_box)" key Return || fail "no 'already running' message"
+    wait "$second" || fail "the second instance ended with an error"
+    kill -0 "$first" || fail "the first instance did not survive"
+    diff -r "$home/before" "$home/config" || fail "the second instance touched the settings"
+    end_cleanly "$first"
+}
+after_a_kill() { start; kill -9 "$pid"; wait "$pid" 2>/dev/null || true; leave; }
+no_browser() {
+    start env PATH=/nonexistent
+    # Donate sits on the menu bar itself: its access key opens the page with no menu to wait for.
+    xdotool windowfocus --sync "$(window frmMain)" key alt+d alt+d
+    no_message_box || fail "a message about the link"
+    end_cleanly "$pid"
+}
 
 passed=0
-# Runs the program once, as it is set up now, and checks its promises.
-survives() {
-    "$@" & local pid=$!
-    window frmMain >/dev/null || fail "no main window"
-    no_message_box || fail "the program showed a message of its own"
-    end_cleanly "$pid"
+while IFS='|' read -r name setup how check; do
+    echo "$name"
+    fresh_home
+    eval "$setup"
+    $how
+    eval "$check" || fail "$name: $check"
     passed=$((passed + 1))
-}
-fresh_settings() { rm -rf "$XDG_CONFIG_HOME"; mkdir -p "$(dirname "$settings")"; }
-
-echo "the settings file cannot be read or written (a folder stands in its place)"
-fresh_settings
-mkdir "$settings"
-survives "$app"
-[ -d "$settings" ] || fail "the program removed what stood in the settings' place"
-
-echo "the settings file is binary garbage"
-fresh_settings
-head -c 4096 /dev/urandom >"$settings"
-survives "$app"
-
-echo "the configuration folder is missing and cannot be created"
-rm -rf "$XDG_CONFIG_HOME"
-touch "$home/not-a-folder"
-XDG_CONFIG_HOME=$home/not-a-folder/config survives "$app"
-
-echo "a sound stored date, and the user's other keys, are kept"
-fresh_settings
-recent=$(date -d '3 days ago' +%Y-%m-%dT%H:%M:%S)
-printf '[Settings]\nDuration=%s\n\n[Other]\nkept=yes\n' "$recent" >"$settings"
-cp "$settings" "$home/sound.conf"
-survives "$app"
-cmp -s "$settings" "$home/sound.conf" || fail "a sound stored value changed: $(cat "$settings")"
-
-echo "no browser launcher on the machine: links do nothing, and nothing breaks"
-env PATH=/nonexistent "$app" & pid=$!
-main=$(window frmMain) || fail "no main window without a PATH"
-# Donate sits on the menu bar itself: its access key opens the page with no menu to wait for.
-xdotool windowfocus --sync "$main" key alt+d alt+d
-kill -0 "$pid" || fail "the program died opening a link"
-no_message_box || fail "the program showed a message about the link"
-end_cleanly "$pid"
-passed=$((passed + 1))
-
+done <<'ROWS'
+first start: the date is recorded | : | leave | grep -q '^Duration=' "$settings"
+a second instance says so and ends, the first and the settings untouched | : | second_instance | :
+a lock left by a killed instance is taken over | : | after_a_kill | :
+a sound date and the user's other keys are kept | printf '[Settings]\nDuration=%s\n\n[Other]\nkept=yes\n' "$(date -d '3 days ago' +%FT%T)" >"$settings"; cp "$settings" "$home/sound" | leave | cmp "$settings" "$home/sound"
+a folder in the settings' place is left there | mkdir "$settings" | leave | [ -d "$settings" ]
+the settings file is binary garbage | head -c 4096 /dev/urandom >"$settings" | leave | :
+the config folder cannot be created | touch "$home/file"; export XDG_CONFIG_HOME=$home/file/config | leave | :
+no browser on the machine: links do nothing | : | no_browser | :
+ROWS
 echo "$passed passed, 0 failed"

@@ -1,29 +1,33 @@
-# Sourced by the tests that start the real TunewellApp on a virtual X display.
-# Gives the program a home of its own, so the user's settings and lock are never touched,
-# and helpers to find its windows. Expects $app to name the program.
-
+# Sourced by the tests that start the real TunewellApp: puts the calling script on a virtual X
+# display of its own, gives the program a home of its own (the user's settings and lock are
+# never touched), and helpers to find its windows. Usage: source x11_session.sh APP [ARGS]
+if [ "${TUNEWELL_UNDER_XVFB:-}" != "$0" ]; then
+    export TUNEWELL_UNDER_XVFB=$0
+    exec "$(dirname "${BASH_SOURCE[0]}")/with_xvfb.sh" 1024x768 "$0" "$@"
+fi
+app=$(realpath "$1")
 home=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime QT_QPA_PLATFORM=xcb
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-settings=$XDG_CONFIG_HOME/Tunewell/TunewellApp.conf
+export QT_QPA_PLATFORM=xcb
+settings=$home/config/Tunewell/TunewellApp.conf
+lock=$home/runtime/TunewellApp.lock
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Prints the id of the program's visible window whose role (its name in the code) is $1.
-shown_with_role() {
-    local id
-    for id in $(xdotool search --onlyvisible --name '^Tunewell v1.0$' 2>/dev/null); do
-        xprop -id "$id" WM_WINDOW_ROLE | grep -q "\"$1\"" && { echo "$id"; return 0; }
-    done
-    return 1
+# A new home: the config folder and a private runtime folder, nothing in them.
+fresh_home() {
+    rm -rf "${home:?}"/* && mkdir -p "$home/config/Tunewell" && mkdir -m 700 "$home/runtime"
+    export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
 }
 
-# Waits up to 20 seconds for that window to come up.
+# Prints the id of the program's visible window whose role (its name in the code) is $1,
+# waiting up to 20 seconds for it.
 window() {
-    local tries
+    local tries id
     for tries in $(seq 400); do
-        shown_with_role "$1" && return 0
+        for id in $(xdotool search --onlyvisible --name '^Tunewell v1.0$' 2>/dev/null); do
+            xprop -id "$id" WM_WINDOW_ROLE | grep -q "\"$1\"" && { echo "$id"; return 0; }
+        done
         sleep 0.05
     done
     return 1
@@ -35,10 +39,10 @@ no_message_box() { ! xdotool search --onlyvisible --name '^Tunewell$' >/dev/null
 # Leaves the program the way a user does: Alt+X on the main window, then Exit on the
 # farewell window. The program must end with no error.
 end_cleanly() {
-    local pid=$1 main farewell
+    local main farewell
     main=$(window frmMain) || fail "no main window to close"
     xdotool windowfocus --sync "$main" key alt+x
     farewell=$(window frmFarewell) || fail "no farewell window"
     xdotool windowfocus --sync "$farewell" key Return
-    wait "$pid" || fail "the program ended with an error"
+    wait "$1" || fail "the program ended with an error"
 }

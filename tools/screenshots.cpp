@@ -1,5 +1,5 @@
 // Walks through every window a user meets and saves a picture of each into the folder given.
-// Run it on a real platform (tests/screenshots.sh runs it under Xvfb).
+// Run it on a real platform (tools/screenshots.sh runs it under Xvfb).
 #include "TestSupport.h"
 
 #include "Form.h"
@@ -35,31 +35,31 @@ void walkThrough()
     // A last reminder a month ago, so the update question comes up.
     QSettings().setValue(QStringLiteral("Settings/Duration"),
                          QDateTime::currentDateTime().addDays(-30).toString(Qt::ISODate));
-    inNextModal([](QWidget *box) { save(box, QStringLiteral("update-question")); });
+    const auto question = inNextModal("click:No", [](QWidget *box) { save(box, QStringLiteral("update-question")); });
     StartApplication();
 
     frmMain &main = Form::get<frmMain>();
     save(&main, QStringLiteral("main"));
-    click(&main, "cmdProceed");
+    perform(&main, "click:cmdProceed");
     save(&main, QStringLiteral("main-ragas"));
     choose(&main, "cmbRaga", QStringLiteral("Kedar"));
-    click(&main, "cmbGetResult");
+    perform(&main, "click:cmbGetResult");
     save(&Form::get<frmDisplay>(), QStringLiteral("result-raga"));
 
-    inNextModal([](QWidget *about) { save(about, QStringLiteral("about")); });
-    menuItem(&Form::get<frmDisplay>(), "mnuAbout")->trigger();
+    const auto about = inNextModal("close", [](QWidget *box) { save(box, QStringLiteral("about")); });
+    perform(&Form::get<frmDisplay>(), "click:mnuAbout");
 
-    click(&Form::get<frmDisplay>(), "cmdBack");
-    click(&main, "optSearchByAilment");
-    click(&main, "cmdProceed");
+    perform(&Form::get<frmDisplay>(), "click:cmdBack");
+    perform(&main, "click:optSearchByAilment");
+    perform(&main, "click:cmdProceed");
     choose(&main, "cmbAilment", QStringLiteral("Rheumatic Arthritis"));
     save(&main, QStringLiteral("main-ailments"));
-    click(&main, "cmbGetResult");
+    perform(&main, "click:cmbGetResult");
     save(&Form::get<frmDisplay>(), QStringLiteral("result-ailment"));
 
     Form::get<frmDisplay>().close();
     save(&Form::get<frmFarewell>(), QStringLiteral("farewell"));
-    click(&Form::get<frmFarewell>(), "cmdClose");
+    perform(&Form::get<frmFarewell>(), "click:cmdClose");
 }
 
 } // namespace
@@ -68,9 +68,7 @@ int main(int argc, char *argv[])
 {
     isolateFromUser();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tunewell"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/tunewell.png")));
-    QApplication::setQuitOnLastWindowClosed(false);
+    setUpApplication();
     if (argc != 2)
         qFatal("usage: screenshots FOLDER");
     folder = QDir(QString::fromLocal8Bit(argv[1]));

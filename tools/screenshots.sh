@@ -8,13 +8,13 @@ out=$(realpath "$2")
 
 if [ "${SCREENSHOTS_UNDER_XVFB:-}" != 1 ]; then
     export SCREENSHOTS_UNDER_XVFB=1
-    exec "$(dirname "$0")/with_xvfb.sh" 1600x1200 "$0" "$@"
+    exec "$(dirname "$0")/../tests/with_xvfb.sh" 1600x1200 "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb
 
 for scale in 1 2; do
     folder=$out; [ "$scale" = 1 ] || folder=$out/x$scale
-    QT_SCALE_FACTOR=$scale "$build/tests/screenshots" "$folder"
+    QT_SCALE_FACTOR=$scale "$build/tools/screenshots" "$folder"
 
     # The message a second instance shows, from two real starts of the program.
     home=$(mktemp -d)
