@@ -2,6 +2,7 @@
 
 #include "Links.h"
 #include "MessageBox.h"
+#include "SettingsFile.h"
 
 #include <QSettings>
 
@@ -17,9 +18,13 @@ const QString question = QStringLiteral(
 
 void UpdateReminder(const QDateTime &now)
 {
-    QSettings store;
-    // A store we cannot read or write costs the reminder, never the start.
-    if (store.status() != QSettings::NoError || !store.isWritable())
+    // A store we cannot read or write costs the reminder, never the start, and so it never asks
+    // twice for want of a write. Nor does the reminder touch anything in its place but a file.
+    const QString file = settingsFile();
+    if (file.isEmpty())
+        return;
+    QSettings store(file, QSettings::IniFormat);
+    if (store.status() != QSettings::NoError)
         return;
 
     const auto record = [&] {
