@@ -2,8 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -19,6 +23,20 @@ QString defaultPath()
 bool isRegularFileOrNothing(const QFileInfo &info)
 {
     return !info.isSymLink() && (info.isFile() || !info.exists());
+}
+
+// The lines of a file that carry something, without the spaces around them.
+QSet<QByteArray> linesOf(const QString &path)
+{
+    QSet<QByteArray> lines;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (!line.trimmed().isEmpty())
+                lines.insert(line.trimmed());
+        }
+    }
+    return lines;
 }
 
 } // namespace
@@ -41,4 +59,22 @@ QString settingsFile()
     if (file.exists() && !(file.isReadable() && file.isWritable()))
         return QString();
     return file.filePath();
+}
+
+bool survivesRewrite(const QSettings &store)
+{
+    const QSet<QByteArray> original = linesOf(store.fileName());
+    if (original.isEmpty())
+        return true;
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return false;
+    const QString trialPath = scratch.filePath(QStringLiteral("rewrite.conf"));
+    {
+        QSettings trial(trialPath, QSettings::IniFormat);
+        const QStringList keys = store.allKeys();
+        for (const QString &key : keys)
+            trial.setValue(key, store.value(key));
+    }
+    return linesOf(trialPath).contains(original);
 }
