@@ -113,7 +113,8 @@ void frmFarewell::createControls(QWidget *client)
     Check1->setFont(verdana(8.25, true));
     paint(Check1, Qt::white, Qt::blue);
     Check1->setCursor(handPointer());
-    connect(Check1, &QCheckBox::clicked, this, &frmFarewell::Check1_Click);
+    // Checked by any means, a click, Space or an assistive tool's Toggle, it does its work.
+    connect(Check1, &QCheckBox::toggled, this, &frmFarewell::Check1_Click);
 
     cmdClose = makeButton(QStringLiteral("cmdClose"), QStringLiteral("E&xit"),
                           twips(6000, 2760, 1245, 375), QApplication::palette().button().color(),
@@ -264,7 +265,8 @@ void frmFarewell::txtMessage_Change()
 
 void frmFarewell::Check1_Click()
 {
-    // Works as a button that looks like a check box: it never stays checked.
+    // Works as a button that looks like a check box: it never stays checked. Clearing it
+    // calls back in here, unchecked, which does nothing.
     if (Check1->isChecked()) {
         Check1->setChecked(false);
         OpenLink(LinkHomePage);
