@@ -15,6 +15,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,6 +73,23 @@ QLineEdit *makeBox(const QString &name, const QString &placeholder, int maxLengt
     box->setFont(verdana(8.25));
     return box;
 }
+
+// No address holds whitespace or control characters. The box refuses them however they come,
+// typed, pasted or dropped, and keeps what it had; a typed space is also explained, in
+// eventFilter(). Text the program sets, such as the placeholders, is not checked.
+class AddressCharacters : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &) const override
+    {
+        const bool refused = std::any_of(input.cbegin(), input.cend(), [](QChar c) {
+            return c.isSpace() || c.category() == QChar::Other_Control;
+        });
+        return refused ? Invalid : Acceptable;
+    }
+};
 
 // The message box keeps Windows line breaks in what it hands on; Qt edits with LF alone.
 QString messageText(const QPlainTextEdit *box)
@@ -138,6 +158,8 @@ void frmFarewell::createReferralForm(QWidget *client)
                             ReferralLimit::Name, 85, 720, Frame2);
     txtFriendEmail = makeBox(QStringLiteral("txtFriendEmail"), Placeholder::FriendEmail,
                              ReferralLimit::Address, 3600, 720, Frame2);
+    for (QLineEdit *address : {txtEmail, txtFriendEmail})
+        address->setValidator(new AddressCharacters(address));
 
     cmdSubmit = makeButton(QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"),
                            twips(1920, 1080, 3375, 285), QApplication::palette().button().color(),
