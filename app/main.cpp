@@ -1,3 +1,4 @@
+#include "DisplayCheck.h"
 #include "StartApplication.h"
 
 #include <QApplication>
@@ -6,6 +7,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (!displayFound(argc, argv))
+        return 1;
     QApplication app(argc, argv);
     // The settings store is addressed by the executable's name, Qt's default application name.
     QApplication::setOrganizationName(QStringLiteral("Tunewell"));
