@@ -1,3 +1,4 @@
+#include "DisplayCheck.h"
 #include "StartApplication.h"
 
 #include <QApplication>
@@ -5,6 +6,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (!displayFound(argc, argv))
+        return 1;
     QApplication app(argc, argv);
     setUpApplication();
     QTimer::singleShot(0, &StartApplication);

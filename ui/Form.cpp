@@ -53,7 +53,14 @@ void Form::showModeless()
     if (!placed) {
         // Every window opens in the middle of its screen; after that it stays where it is put.
         adjustSize();
-        move(screen()->availableGeometry().center() - rect().center());
+        const QRect area = screen()->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveCenter(area.center());
+        // Wholly on the screen's free area. A window larger than that keeps its top-left
+        // corner, and with it the title bar and the start of every row, in reach.
+        frame.moveLeft(qMax(area.left(), qMin(frame.left(), area.right() + 1 - frame.width())));
+        frame.moveTop(qMax(area.top(), qMin(frame.top(), area.bottom() + 1 - frame.height())));
+        move(frame.topLeft());
         placed = true;
     }
     show();

@@ -15,6 +15,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace {
 
@@ -71,6 +74,23 @@ QLineEdit *makeBox(const QString &name, const QString &placeholder, int maxLengt
     return box;
 }
 
+// No address holds whitespace or control characters. The box refuses them however they come,
+// typed, pasted or dropped, and keeps what it had; a typed space is also explained, in
+// eventFilter(). Text the program sets, such as the placeholders, is not checked.
+class AddressCharacters : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &) const override
+    {
+        const bool refused = std::any_of(input.cbegin(), input.cend(), [](QChar c) {
+            return c.isSpace() || c.category() == QChar::Other_Control;
+        });
+        return refused ? Invalid : Acceptable;
+    }
+};
+
 // The message box keeps Windows line breaks in what it hands on; Qt edits with LF alone.
 QString messageText(const QPlainTextEdit *box)
 {
@@ -113,7 +133,8 @@ void frmFarewell::createControls(QWidget *client)
     Check1->setFont(verdana(8.25, true));
     paint(Check1, Qt::white, Qt::blue);
     Check1->setCursor(handPointer());
-    connect(Check1, &QCheckBox::clicked, this, &frmFarewell::Check1_Click);
+    // Checked by any means, a click, Space or an assistive tool's Toggle, it does its work.
+    connect(Check1, &QCheckBox::toggled, this, &frmFarewell::Check1_Click);
 
     cmdClose = makeButton(QStringLiteral("cmdClose"), QStringLiteral("E&xit"),
                           twips(6000, 2760, 1245, 375), QApplication::palette().button().color(),
@@ -137,6 +158,8 @@ void frmFarewell::createReferralForm(QWidget *client)
                             ReferralLimit::Name, 85, 720, Frame2);
     txtFriendEmail = makeBox(QStringLiteral("txtFriendEmail"), Placeholder::FriendEmail,
                              ReferralLimit::Address, 3600, 720, Frame2);
+    for (QLineEdit *address : {txtEmail, txtFriendEmail})
+        address->setValidator(new AddressCharacters(address));
 
     cmdSubmit = makeButton(QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"),
                            twips(1920, 1080, 3375, 285), QApplication::palette().button().color(),
@@ -264,7 +287,8 @@ void frmFarewell::txtMessage_Change()
 
 void frmFarewell::Check1_Click()
 {
-    // Works as a button that looks like a check box: it never stays checked.
+    // Works as a button that looks like a check box: it never stays checked. Clearing it
+    // calls back in here, unchecked, which does nothing.
     if (Check1->isChecked()) {
         Check1->setChecked(false);
         OpenLink(LinkHomePage);

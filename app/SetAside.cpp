@@ -1,0 +1,33 @@
+#include "SetAside.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+// Nothing at all there, not even a dangling link.
+bool isFree(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.exists() && !info.isSymLink();
+}
+
+} // namespace
+
+bool setAside(const QString &path)
+{
+    for (int number = 1; number <= 99; ++number) {
+        QString aside = path + QStringLiteral(".damaged");
+        if (number > 1)
+            aside += QLatin1Char('.') + QString::number(number);
+        if (!isFree(aside))
+            continue;
+        // QFile::rename() refuses a dangling link and may copy what it cannot rename, which
+        // would open a FIFO: the plain rename moves any kind of entry and opens nothing.
+        return std::rename(QFile::encodeName(path).constData(),
+                           QFile::encodeName(aside).constData()) == 0;
+    }
+    return false;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QSettings;
+
+// The file that QSettings keeps this program's settings in on Linux, named after the
+// organisation and the program, when it is one we can read and write without harm: a regular
+// file, or none yet, in a folder we may write to. A link to a regular file stands for that
+// file, and its target's path is returned. Empty when anything else stands there (a dangling
+// link, a link to anything else, a FIFO, a device, a folder), which is then left untouched, and
+// when the folder or the file cannot be written. Never opens the file.
+QString settingsFile();
+
+// Whether writing back what the store read keeps every line of its file. A rewrite keeps only
+// what the store could parse: comments, lines without "=" and binary junk are dropped.
+bool survivesRewrite(const QSettings &store);
