@@ -258,6 +258,7 @@ private slots:
         QTest::newRow("farewell: other software") << "farewell" << "click:lblGoToHome" << http(MainSiteHost, "/lanternsoftwares");
         QTest::newRow("farewell: check box clicked") << "farewell" << "click:Check1" << http(MainSiteHost);
         QTest::newRow("farewell: check box by Space") << "farewell" << "space:Check1" << http(MainSiteHost);
+        QTest::newRow("farewell: check box by a screen reader's Toggle") << "farewell" << "reader:Check1" << http(MainSiteHost);
     }
     void links() {
         QFETCH(QString, start);
@@ -499,6 +500,10 @@ private slots:
         QTest::newRow("email: typed space refused") << QByteArray("txtEmail") << false << "asha k" << "ashak" << noSpace;
         QTest::newRow("friend's email: typed space refused") << QByteArray("txtFriendEmail") << false << "r@b. in" << "r@b.in" << noSpace;
         QTest::newRow("name: a space is welcome") << QByteArray("txtName") << false << "Asha K" << "Asha K" << QString();
+        QTest::newRow("email: a pasted space refused") << QByteArray("txtEmail") << true << "a@b.in " << "" << QString();
+        QTest::newRow("friend's email: a pasted line break refused") << QByteArray("txtFriendEmail") << true << "r@b.in\n" << "" << QString();
+        QTest::newRow("email: a pasted tab or control character refused") << QByteArray("txtEmail") << true << "a\t\u0001@b.in" << "" << QString();
+        QTest::newRow("email: a pasted address is welcome") << QByteArray("txtEmail") << true << "a@b.in" << "a@b.in" << QString();
     }
 
     void addressBoxesRefuseSpaces() {

@@ -43,6 +43,7 @@ end_cleanly() {
     main=$(window frmMain) || fail "no main window to close"
     xdotool windowfocus --sync "$main" key alt+x
     farewell=$(window frmFarewell) || fail "no farewell window"
+    eval "$(xdotool getwindowgeometry --shell "$farewell")" # where it came up: $X, $Y
     xdotool windowfocus --sync "$farewell" key Return
     wait "$1" || fail "the program ended with an error"
 }
