@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tunewell authors
+# SPDX-License-Identifier: MIT
 # Tunewell's commands. Each one installs what is missing, builds, then does its job.
 #   ./tunewell.sh run          start the program (on a virtual display if there is none)
 #   ./tunewell.sh test         run the whole test suite

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tunewell authors
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Whether Qt will find a display to show windows on. Qt itself aborts without one, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tunewell authors
+// SPDX-License-Identifier: MIT
+
 // The main window's shape and nothing else: its title, its fixed 450x321 client area under a
 // menu bar with the same four entries, and the same frames, group boxes, labels, radio
 // buttons, push buttons and two lists of 37 and 29 entries. No settings, no lock, no

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tunewell authors
+# SPDX-License-Identifier: MIT
 # How long TunewellApp takes to put its main window on the screen, and how much memory it
 # needs at its peak, next to bench/bare_window: a plain Qt window of the same shape. Both
 # start alternately on a virtual X display, each run in a fresh home holding what every

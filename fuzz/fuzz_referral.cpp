@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tunewell authors
+// SPDX-License-Identifier: MIT
+
 // Fuzzes the refer-a-friend submit: five values, separated by NUL bytes, go through its
 // checks; either exactly one message comes back and nothing is sent, or exactly one address
 // is sent whose query holds the six keys in order, each value escaped to unreserved characters

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tunewell authors
+# SPDX-License-Identifier: MIT
 # Runs one fuzz target from its seed corpus, without writing into it.
 # Usage: run_fuzzer.sh FUZZER CORPUS RUNS [SEED]
 # With a seed the run is the same every time, so the suite passes or fails alike on every

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tunewell authors
+# SPDX-License-Identifier: MIT
 # The real TunewellApp on a virtual X display, on a sound machine and on damaged ones. Each
 # row sets the machine up, runs the program one way, then checks what must hold afterwards.
 # Usage: faults.sh path/to/TunewellApp

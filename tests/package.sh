@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tunewell authors
+# SPDX-License-Identifier: MIT
 # Makes Tunewell's Debian package from a build folder and checks it as a user's machine meets
 # it: the files it installs, the packages it asks apt for, and that the program in it starts
 # on a virtual X display. Usage: package.sh path/to/build-folder

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tunewell authors
+// SPDX-License-Identifier: MIT
+
 // The catalogue and its lookup: plain C++, tested without any window.
 #include "Lookup.h"
 #include "RemedyCatalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tunewell authors
+// SPDX-License-Identifier: MIT
+
 // The program's windows driven as a user would, with clicks, keys and menus: start-up with its
 // update reminder, a lookup and its result, the links, the farewell window with its
 // refer-a-friend form, and the ways out.

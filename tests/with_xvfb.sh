@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tunewell authors
+# SPDX-License-Identifier: MIT
 # Runs a command on a virtual X display of its own, then takes the display down and waits
 # until the server has gone, so that the next display never meets its leftover socket.
 # Xvfb picks a free display number itself and reports it once it accepts connections.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Tunewell authors
+# SPDX-License-Identifier: MIT
+
 # Sourced by the tests that start the real TunewellApp: puts the calling script on a virtual X
 # display of its own, gives the program a home of its own (the user's settings and lock are
 # never touched), and helpers to find its windows. Usage: source x11_session.sh APP [ARGS]

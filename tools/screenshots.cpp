@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tunewell authors
+// SPDX-License-Identifier: MIT
+
 // Walks through every window a user meets and saves a picture of each into the folder given.
 // Run it on a real platform (tools/screenshots.sh runs it under Xvfb).
 #include "TestSupport.h"

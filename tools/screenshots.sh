@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tunewell authors
+# SPDX-License-Identifier: MIT
 # Pictures of every window and message a user meets, at normal and at twice the scale,
 # taken on a virtual X display. Usage: screenshots.sh BUILD_DIR OUTPUT_DIR
 set -euo pipefail
