@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QPointer>
 #include <QTemporaryDir>
 
 void isolateFromUser()
@@ -61,8 +62,10 @@ std::shared_ptr<ModalSeen> inNextModal(const QString &gesture, std::function<voi
             also(modal);
         activate(modal);
         perform(modal, gesture);
-        // An access key presses its button the way a click animates it, a moment later.
-        seen->closedByAnswer = QTest::qWaitFor([modal] { return !modal->isVisible(); }, 500);
+        // An access key presses its button the way a click animates it, a moment later; an
+        // unloaded window is deleted meanwhile.
+        const QPointer<QWidget> answered(modal);
+        seen->closedByAnswer = QTest::qWaitFor([&] { return !answered || !answered->isVisible(); }, 500);
         if (!seen->closedByAnswer)
             modal->close();
     });
