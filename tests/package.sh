@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Makes Tunewell's Debian package from a build folder and checks it as a distribution and a
-# user's machine meet it: lintian's verdict, the files it installs, the packages it asks apt
-# for, and that the program in it starts on a virtual X display.
-# Usage: package.sh path/to/build-folder
+# user's machine meet it: lintian's verdict, the same bytes from two fresh builds, the files it
+# installs, the packages it asks apt for, and that the program in it starts on a virtual X
+# display. Usage: package.sh path/to/build-folder
 set -euo pipefail
 build=$(realpath "$1")
+source=$(realpath "$(dirname "$0")/..")
 
 if [ -z "${DISPLAY:-}" ] || [ "${PACKAGE_UNDER_XVFB:-}" != 1 ]; then
     export PACKAGE_UNDER_XVFB=1
@@ -48,6 +49,16 @@ deb=$(echo "$work"/out/tunewell_1.0_*.deb)
 # the change log. A tag that has to stay would be suppressed here, with the reason; none has to.
 lintian --fail-on error,warning,info --display-info "$deb" >"$work/lintian.log" 2>&1 \
     || { cat "$work/lintian.log"; fail "lintian"; }
+
+echo "two fresh builds of this source, in two other folders at two times, pack to the same bytes"
+for copy in one other/two; do
+    # cpack then builds nothing but the program, which is all that the package needs.
+    cmake -S "$source" -B "$work/$copy" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+    cmake --build "$work/$copy" --target TunewellApp
+    pack "$work/$copy" "$work/$copy/out"
+done
+cmp "$work"/one/out/*.deb "$work"/other/two/out/*.deb || fail "one source made two packages"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
