@@ -92,7 +92,8 @@ appstreamcli validate-tree --no-net --strict "$root" >"$work/appstream.log" 2>&1
 grep -q "<binary>$exec_program</binary>" "$root/usr/share/metainfo/$app_id.metainfo.xml" \
     || fail "the metainfo does not provide the binary $exec_program"
 
-echo "Depends names Qt's libraries, its platform plugins and every library the program links"
+echo "Depends names Qt, its platform plugins and all the program links; Recommends, Qt's Wayland"
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "Recommends lacks qt6-wayland"
 depends_field=$(dpkg-deb -f "$deb" Depends)
 depends=$(tr ',|' '\n\n' <<<"$depends_field" | sed 's/(.*)//; s/:any//; s/ //g')
 declared() { grep -qxF -e "$1" <<<"$depends" || fail "Depends lacks $1 ($2): $depends_field"; }

@@ -1,5 +1,7 @@
 #include "Form.h"
 
+#include "TitleBar.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLayout>
@@ -21,6 +23,7 @@ Form::Form()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromLatin1(WindowCaption));
+    TitleBar::frame(this);
 }
 
 QList<Form *> Form::loadedForms()
