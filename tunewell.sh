@@ -4,15 +4,16 @@
 # Tunewell's commands. Each one installs what is missing, builds, then does its job.
 #   ./tunewell.sh run          start the program (on a virtual display if there is none)
 #   ./tunewell.sh test         run the whole test suite
-#   ./tunewell.sh screenshots  picture every window a user meets, into docs/screenshots/
+#   ./tunewell.sh screenshots  picture every window a user meets, into docs/screenshots/, and
+#                              the main window on Wayland
 #   ./tunewell.sh bench        start-up time and memory next to a bare Qt window
 #   ./tunewell.sh fuzz [SECS]  hunt with fresh random inputs, ten minutes by default
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev qt6-base-dev qt6-qpa-plugins libgl-dev
-          xvfb xdotool x11-utils imagemagick fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev file binutils time)
+          xvfb xdotool x11-utils imagemagick fonts-dejavu-core weston qt6-wayland
+          desktop-file-utils appstream dpkg-dev file binutils time git lintian reuse)
 
 install_missing() {
     local missing=() package
@@ -83,7 +84,8 @@ hunt() {
 case "${1:-}" in
     run) install_missing; build; run ;;
     test) install_missing; build; run_tests ;;
-    screenshots) install_missing; build; tools/screenshots.sh build docs/screenshots ;;
+    screenshots) install_missing; build; tools/screenshots.sh build docs/screenshots
+        tests/wayland.sh build/TunewellApp docs/screenshots/wayland-main.png ;;
     bench) install_missing; build; bench/startup.sh build ;;
     fuzz) install_missing; hunt "${2:-600}" ;;
     *) echo "usage: $0 run | test | screenshots | bench | fuzz [SECONDS]" >&2; exit 2 ;;

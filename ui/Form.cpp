@@ -3,6 +3,8 @@
 
 #include "Form.h"
 
+#include "TitleBar.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLayout>
@@ -24,6 +26,7 @@ Form::Form()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromLatin1(WindowCaption));
+    TitleBar::frame(this);
 }
 
 QList<Form *> Form::loadedForms()
