@@ -41,7 +41,7 @@ run() {
     fi
     echo "No display here: running Tunewell on a virtual one and taking a screenshot instead."
     local shot="$PWD/build/tunewell-screenshot.png"
-    tests/with_xvfb.sh 1024x768 bash -c '
+    tools/with_xvfb.sh 1024x768 bash -c '
         build/TunewellApp &
         app=$!
         timeout 30 xdotool search --sync --onlyvisible --name "Tunewell v1.0" >/dev/null

@@ -15,7 +15,7 @@ caption='Tunewell v1.0'
 
 if [ "${STARTUP_UNDER_XVFB:-}" != 1 ]; then
     export STARTUP_UNDER_XVFB=1
-    exec "$(dirname "$0")/../tests/with_xvfb.sh" 1024x768 "$0" "$@"
+    exec "$(dirname "$0")/../tools/with_xvfb.sh" 1024x768 "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb
 

@@ -7,9 +7,9 @@
 // and %XX alone, so that a web server's form decoding (where "+" is a space) gives back the
 // five values, trimmed of spaces, and the product root.
 #include "Links.h"
+#include "TestSupport.h"
 #include "modTellAFriend.h"
 
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QUrl>
@@ -19,16 +19,7 @@
 
 namespace {
 
-class Browser : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QByteArray> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url.toEncoded()); }
-};
-
-Browser *browser = nullptr;
+BrowserStub *browser = nullptr;
 
 void require(bool holds)
 {
@@ -45,9 +36,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     static char name[] = "fuzz_referral";
     static char *argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
-    static Browser stub;
+    static BrowserStub stub;
     browser = &stub;
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), browser, "open");
     return 0;
 }
 
@@ -68,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QString value = QStringLiteral("((?:[A-Za-z0-9._~-]|%[0-9A-F]{2})*)");
     static const QRegularExpression request(QRegularExpression::escape(MainSiteAddress()) + "/twls-refer-a-friend\\.php\\?taf1="
         + value + "&taf2=" + value + "&taf3=" + value + "&taf4=" + value + "&taf5=" + value + "&taf6=" + value);
-    const QRegularExpressionMatch sent = request.match(QString::fromLatin1(browser->opened.first()));
+    const QRegularExpressionMatch sent = request.match(browser->opened.first());
     require(sent.hasMatch() && sent.capturedLength() == browser->opened.first().size());
     typed.append(ProductSiteRoot());
     for (int key = 0; key < 6; ++key) {
@@ -78,4 +68,3 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     return 0;
 }
 
-#include "fuzz_referral.moc"

@@ -119,22 +119,17 @@ void choose(QWidget *window, const char *list, const QString &name)
     combo->setCurrentIndex(index);
 }
 
-void lookUp(const char *option, const char *list, const QString &name)
-{
-    QWidget *main = reach(QStringLiteral("main"));
-    perform(main, QStringLiteral("click:") + option);
-    perform(main, QStringLiteral("click:cmdProceed"));
-    choose(main, list, name);
-    perform(main, QStringLiteral("click:cmbGetResult"));
-}
-
 QWidget *reach(const QString &place)
 {
     Form *window = &Form::get<frmMain>();
     window->showModeless();
     if (place == QLatin1String("result") || place == QLatin1String("farewell over hidden main")) {
+        activate(window);
         choose(window, "cmbRaga", QStringLiteral("Yaman"));
-        lookUp("optSearchByAilment", "cmbAilment", QStringLiteral("Cough"));
+        for (const char *gesture : {"click:optSearchByAilment", "click:cmdProceed"})
+            perform(window, QLatin1String(gesture));
+        choose(window, "cmbAilment", QStringLiteral("Cough"));
+        perform(window, QStringLiteral("click:cmbGetResult"));
         window = &Form::get<frmDisplay>();
     }
     if (place.startsWith(QLatin1String("farewell"))) {

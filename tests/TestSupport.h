@@ -40,8 +40,7 @@ public slots:
 
 // What a modal window showed. Nothing shown, or left open by the answer: nothing proved.
 struct ModalSeen {
-    bool shown = false;
-    bool closedByAnswer = false;
+    bool shown = false, closedByAnswer = false;
     QString window, title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
@@ -62,11 +61,10 @@ void perform(QWidget *window, const QString &gesture);
 // chosen in the raga list), "farewell" (the main window closed) or "farewell over hidden main"
 // (the result window closed); the window there, active.
 QWidget *reach(const QString &place);
-void lookUp(const char *option, const char *list, const QString &name);
 void choose(QWidget *window, const char *list, const QString &name);
 bool activate(QWidget *window);
 
-// The program's top-level windows by name, sorted: those on screen, or those loaded.
+// The program's windows by name, sorted: those on screen, or those loaded.
 QStringList shownWindows();
 QStringList loadedWindows();
 // The widget drawn at the centre of `area`'s rectangle in its parent: what the user sees there.
@@ -78,8 +76,5 @@ void endProgram();
 template <typename T = QWidget>
 T *control(const QWidget *window, const char *name)
 {
-    T *found = window->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qWarning("no control named %s", name);
-    return found;
+    return window->findChild<T *>(QLatin1String(name));
 }

@@ -6,6 +6,7 @@
 # Usage: faults.sh path/to/TunewellApp
 set -euo pipefail
 source "$(dirname "$0")/x11_session.sh" "$@"
+app=$(realpath "$1")
 
 # The ways to run it. Each start must show the main window and no message of its own.
 start() { "$@" "$app" & pid=$!; window frmMain >/dev/null || fail "no main window"; }

@@ -6,24 +6,11 @@
 # installs, the packages it asks apt for, and that the program in it starts on a virtual X
 # display. Usage: package.sh path/to/build-folder
 set -euo pipefail
+source "$(dirname "$0")/x11_session.sh" "$@"
 build=$(realpath "$1")
 source=$(realpath "$(dirname "$0")/..")
-
-if [ -z "${DISPLAY:-}" ] || [ "${PACKAGE_UNDER_XVFB:-}" != 1 ]; then
-    export PACKAGE_UNDER_XVFB=1
-    exec "$(dirname "$0")/with_xvfb.sh" 1024x768 "$0" "$@"
-fi
-
-work=$(mktemp -d)
-trap 'kill -9 $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-# The program gets a home of its own: the user's settings and lock are never touched.
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/home/runtime
-export QT_QPA_PLATFORM=xcb
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-
+work=$(mktemp -d -p "$home")
 app_id=io.example.Tunewell
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 pack() {
     (cd "$work" && cpack --config "$1/CPackConfig.cmake" -B "$2") >"$work/cpack.log" 2>&1 \
@@ -64,11 +51,7 @@ done
 
 echo "the packaged program starts, by its desktop entry's Exec line, and shows its window"
 "$root/usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root/usr/share/applications/$app_id.desktop")" & app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tunewell v1.0$' | head -n 1) \
-    || fail "no window within 20 seconds"
-[ "$(xdotool getwindowpid "$window")" = "$app" ] || fail "the window is not the packaged program's"
-grep -q '^Duration=' "$XDG_CONFIG_HOME/Tunewell/TunewellApp.conf" \
-    || fail "the program kept its setting somewhere other than the test's own home"
-kill "$app"
-wait "$app" || true
+[ "$(xdotool getwindowpid "$(window frmMain)")" = "$app" ] || fail "no window of the packaged program"
+grep -q '^Duration=' "$settings" || fail "the program kept its setting somewhere other than the test's own home"
+end_cleanly "$app"
 echo "1 passed, 0 failed"

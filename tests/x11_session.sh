@@ -2,13 +2,12 @@
 # SPDX-License-Identifier: MIT
 
 # Sourced by the tests that start the real TunewellApp: puts the calling script on a virtual X
-# display of its own, gives the program a home of its own (the user's settings and lock are
-# never touched), and helpers to find its windows. Usage: source x11_session.sh APP [ARGS]
+# display of its own, gives the program a fresh home of its own (the user's settings and lock
+# are never touched), and helpers to find its windows. Usage: source x11_session.sh ARGS...
 if [ "${TUNEWELL_UNDER_XVFB:-}" != "$0" ]; then
     export TUNEWELL_UNDER_XVFB=$0
-    exec "$(dirname "${BASH_SOURCE[0]}")/with_xvfb.sh" 1024x768 "$0" "$@"
+    exec "$(dirname "${BASH_SOURCE[0]}")/../tools/with_xvfb.sh" 1024x768 "$0" "$@"
 fi
-app=$(realpath "$1")
 home=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
 export QT_QPA_PLATFORM=xcb
@@ -22,6 +21,7 @@ fresh_home() {
     rm -rf "${home:?}"/* && mkdir -p "$home/config/Tunewell" && mkdir -m 700 "$home/runtime"
     export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
 }
+fresh_home
 
 # Prints the id of the program's visible window whose role (its name in the code) is $1,
 # waiting up to 20 seconds for it.

@@ -10,7 +10,7 @@ out=$(realpath "$2")
 
 if [ "${SCREENSHOTS_UNDER_XVFB:-}" != 1 ]; then
     export SCREENSHOTS_UNDER_XVFB=1
-    exec "$(dirname "$0")/../tests/with_xvfb.sh" 1600x1200 "$0" "$@"
+    exec "$(dirname "$0")/with_xvfb.sh" 1600x1200 "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb
 
