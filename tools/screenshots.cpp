@@ -26,6 +26,8 @@ QDir folder;
 
 void save(QWidget *window, const QString &name)
 {
+    // Active, as a user sees the window in front of them, with its focused control marked.
+    activate(window);
     QApplication::processEvents();
     const QString path = folder.filePath(name + QStringLiteral(".png"));
     if (!window->grab().save(path))
