@@ -9,19 +9,21 @@ source "$(dirname "$0")/x11_session.sh" "$@"
 app=$(realpath "$1")
 
 # The ways to run it. Each start must show the main window and no message of its own.
-start() { "$@" "$app" & pid=$!; window frmMain >/dev/null || fail "no main window"; }
+start() { $as "$@" "$app" & pid=$!; window frmMain >/dev/null || fail "no main window"; }
+# Runs the program as an ordinary user, for whom file permissions hold.
+nobody() { chmod 755 "$home"; chown -R 65534:65534 "$home"; as="setpriv --reuid=65534 --regid=65534 --clear-groups"; }
 leave() { start; no_message_box || fail "a message of its own"; end_cleanly "$pid"; }
 second_instance() {
     start; local first=$pid
     cp -r "$home/config" "$home/before"
-    "$app" & local second=$!
-    xdotool windowfocus --sync "$(message_box)" key Return || fail "no 'already running' message"
+    $as "$app" & local second=$!
+    local box && box=$(message_box) || fail "no 'already running' message"
+    xdotool windowfocus --sync "$box" key Return
     wait "$second" || fail "the second instance ended with an error"
     kill -0 "$first" || fail "the first instance did not survive"
     diff -r "$home/before" "$home/config" || fail "the second instance touched the settings"
     end_cleanly "$first"
 }
-as_nobody() { chmod 755 "$home"; chown -R 65534:65534 "$home"; start setpriv --reuid=65534 --regid=65534 --clear-groups; no_message_box || fail "asked"; end_cleanly "$pid"; }
 scaled_twice() { start env QT_SCALE_FACTOR=2; end_cleanly "$pid"; }
 no_display() {
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" 2>"$home/said" && fail "it ran without a display"
@@ -40,6 +42,7 @@ passed=0
 while IFS='|' read -r name setup how check; do
     echo "$name"
     fresh_home
+    as= && unset TMPDIR
     eval "$setup"
     $how
     eval "$check" || fail "$name: $check"
@@ -56,13 +59,13 @@ no browser on the machine: links do nothing | : | no_browser | :
 an empty lock file, from a power cut, is taken over | : >"$lock"; touch -d '1 minute ago' "$lock" | leave | :
 a garbled lock file is taken over | head -c 64 /dev/urandom >"$lock"; touch -d '1 minute ago' "$lock" | leave | :
 a folder in the lock's place is set aside | mkdir "$lock" | leave | [ -d "$lock.damaged" ]
-no runtime folder and Qt's fallback not ours: one instance still, no lock in / | export XDG_RUNTIME_DIR= TMPDIR=$home/tmp; mkdir -p -m 700 "$TMPDIR/runtime-$(id -un)"; chown 65534 "$TMPDIR/runtime-$(id -un)" | second_instance | [ ! -e /TunewellApp.lock ]
+no runtime folder and Qt's fallback not ours: still one instance | export XDG_RUNTIME_DIR= TMPDIR=$home/tmp; mkdir -p -m 700 "$TMPDIR/runtime-nobody"; nobody; chown 0 "$TMPDIR/runtime-nobody" | second_instance | :
 settings linked to a file elsewhere: the file is used, the link kept | echo '[Other]' >"$home/kept.conf"; ln -s "$home/kept.conf" "$settings" | leave | [ -L "$settings" ] && grep -q '^Duration=' "$home/kept.conf"
-a dangling settings link: nothing created | ln -s "$home/gone/t.conf" "$settings" | leave | [ -L "$settings" ] && [ ! -e "$home/gone" ]
+a dangling settings link: nothing created | ln -s "$home/gone.conf" "$settings" | leave | [ -L "$settings" ] && [ ! -e "$home/gone.conf" ]
 settings linked to a device: the device untouched | mknod "$home/null" c 1 3; ln -s "$home/null" "$settings" | leave | [ -c "$home/null" ]
 a FIFO in the settings' place: no hang, left there | mkfifo "$settings" | leave | [ -p "$settings" ]
 lines the store cannot read: kept aside whole | printf 'my own notes\n[Settings]\nDuration=?\n' >"$settings"; cp "$settings" "$home/own" | leave | cmp "$home/own" "$settings.damaged" && grep -q '^Duration=2' "$settings"
-a read-only config folder: never asked for want of a write | printf '[Settings]\nDuration=2020-01-01T00:00:00\n' >"$settings"; chmod 666 "$settings"; chmod 555 "$home/config/Tunewell" | as_nobody | grep -q '^Duration=2020' "$settings"
+a read-only config folder: never asked for want of a write | printf '[Settings]\nDuration=2020-01-01T00:00:00\n' >"$settings"; nobody; chmod 555 "$home/config/Tunewell" | leave | grep -q '^Duration=2020' "$settings"
 at twice the scale on 1024x768 the farewell window's corner is on screen | : | scaled_twice | [ "$X" -ge 0 ] && [ "$Y" -ge 0 ]
 no display: one line says so, nothing written | : | no_display | [ -z "$(ls -A "$home/config/Tunewell")" ]
 ROWS
