@@ -23,9 +23,11 @@
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QGroupBox>
+#include <QLockFile>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <tuple>
 
@@ -347,6 +349,20 @@ private slots:
         QCOMPARE(QSettings().value(reminderKey).toString(), row.after);
         QCOMPARE(browser.opened, row.opened);
         QCOMPARE(storedWhenOpened, row.opened.isEmpty() ? QString() : row.after);
+    }
+
+    void aSecondInstanceSaysSoAndEnds() {
+        // Before any start of this test program has taken the lock: here another holds it.
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        QLockFile first(runtime + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral(".lock"));
+        QVERIFY(first.tryLock(0));
+        QSettings().remove(reminderKey);
+        const auto seen = inNextModal("click:OK");
+        StartApplication();
+        QVERIFY(seen->title == QLatin1String("Tunewell") && seen->icon == QMessageBox::Information);
+        QCOMPARE(seen->text, QStringLiteral("Application is already running"));
+        QCOMPARE(loadedWindows(), QStringList());
+        QVERIFY2(!QSettings().contains(reminderKey), "the reminder was left alone");
     }
 
     void startUpAsksFirstAndPicksAnOfferOnce() {
