@@ -63,9 +63,11 @@ std::shared_ptr<ModalSeen> inNextModal(const QString &gesture, std::function<voi
         activate(modal);
         perform(modal, gesture);
         // An access key presses its button the way a click animates it, a moment later; an
-        // unloaded window is deleted meanwhile.
+        // unloaded window is deleted meanwhile. Anything else takes the window off at once.
         const QPointer<QWidget> answered(modal);
-        seen->closedByAnswer = QTest::qWaitFor([&] { return !answered || !answered->isVisible(); }, 500);
+        seen->closedByAnswer = gesture.startsWith(QLatin1String("key:Alt+"))
+                                   ? QTest::qWaitFor([&] { return !answered || !answered->isVisible(); }, 500)
+                                   : !modal->isVisible();
         if (!seen->closedByAnswer)
             modal->close();
     });

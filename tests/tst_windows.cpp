@@ -228,7 +228,10 @@ private slots:
         } else {
             perform(reach(row.start), row.gesture);
         }
-        QTRY_COMPARE(shownWindows(), row.shown); // an access key clicks a moment later
+        if (row.gesture.startsWith(QLatin1String("key:Alt+")))
+            QTRY_COMPARE(shownWindows(), row.shown); // an access key clicks a moment later
+        else
+            QCOMPARE(shownWindows(), row.shown);
         QCOMPARE(loadedWindows(), row.loaded);
         QCOMPARE(browser.opened, row.opened);
         if (row.gesture.endsWith(QLatin1String(":Check1")))
