@@ -72,6 +72,7 @@ bool survivesRewrite(const QSettings &store)
     QTemporaryDir scratch;
     if (!scratch.isValid())
         return false;
+    // The store's own writer, on a scratch copy of what it read, shows what a rewrite keeps.
     const QString trialPath = scratch.filePath(QStringLiteral("rewrite.conf"));
     {
         QSettings trial(trialPath, QSettings::IniFormat);
