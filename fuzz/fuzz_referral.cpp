@@ -6,28 +6,17 @@
 // is sent whose query holds the six keys in order, each value escaped to unreserved characters
 // and %XX alone, so that a web server's form decoding (where "+" is a space) gives back the
 // five values, trimmed of spaces, and the product root.
-#include "Links.h"
-#include "TestSupport.h"
+#include "BrowserStub.h"
+#include "LinkHosts.h"
 #include "modTellAFriend.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>
-#include <QUrl>
+#include <QtTest/qtestassert.h>
 
 #include <cstdint>
-#include <cstdlib>
 
-namespace {
-
-BrowserStub *browser = nullptr;
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
-
-} // namespace
+static BrowserStub *browser = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
@@ -43,28 +32,25 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QList<QByteArray> fields = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)).split('\0');
-    fields.resize(5);
-    QStringList typed;
-    for (const QByteArray &field : fields)
-        typed.append(QString::fromUtf8(field));
+    QStringList typed = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)).split(QChar(0));
+    typed.resize(5);
     browser->opened.clear();
-    const std::optional<QString> problem = submitReferral({typed[0], typed[1], typed[2], typed[3], typed[4]});
-    if (problem) {
-        require(!problem->isEmpty() && browser->opened.isEmpty());
+    if (const std::optional<QString> problem = submitReferral({typed[0], typed[1], typed[2], typed[3], typed[4]})) {
+        QTEST_ASSERT(!problem->isEmpty() && browser->opened.isEmpty());
         return 0;
     }
-    require(browser->opened.size() == 1);
+    QTEST_ASSERT(browser->opened.size() == 1);
     static const QString value = QStringLiteral("((?:[A-Za-z0-9._~-]|%[0-9A-F]{2})*)");
-    static const QRegularExpression request(QRegularExpression::escape(MainSiteAddress()) + "/twls-refer-a-friend\\.php\\?taf1="
-        + value + "&taf2=" + value + "&taf3=" + value + "&taf4=" + value + "&taf5=" + value + "&taf6=" + value);
+    static const QRegularExpression request(QRegularExpression::anchoredPattern(
+        "http://" + QRegularExpression::escape(QLatin1String(MainSiteHost)) + "/twls-refer-a-friend\\.php\\?taf1=" + value
+        + "&taf2=" + value + "&taf3=" + value + "&taf4=" + value + "&taf5=" + value + "&taf6=" + value));
     const QRegularExpressionMatch sent = request.match(browser->opened.first());
-    require(sent.hasMatch() && sent.capturedLength() == browser->opened.first().size());
-    typed.append(ProductSiteRoot());
+    QTEST_ASSERT(sent.hasMatch());
+    typed.append(QStringLiteral("http://") + QLatin1String(ProductSiteHost) + QLatin1Char('/'));
+    static const QRegularExpression outerSpaces(QStringLiteral("^ +| +\\z"));
     for (int key = 0; key < 6; ++key) {
         const QString decoded = QString::fromUtf8(QByteArray::fromPercentEncoding(sent.captured(key + 1).toLatin1()));
-        require(decoded == (key < 5 ? trimSpaces(typed[key]) : typed[key]));
+        QTEST_ASSERT(decoded == typed[key].remove(outerSpaces));
     }
     return 0;
 }
-

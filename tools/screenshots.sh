@@ -16,12 +16,14 @@ export QT_QPA_PLATFORM=xcb
 
 for scale in 1 2; do
     folder=$out; [ "$scale" = 1 ] || folder=$out/x$scale
-    QT_SCALE_FACTOR=$scale "$build/tools/screenshots" "$folder"
-
-    # The message a second instance shows, from two real starts of the program.
+    # A home of its own for each walk: the user's settings and lock are never touched.
     home=$(mktemp -d)
     mkdir -m 700 "$home/runtime"
     export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
+    QT_SCALE_FACTOR=$scale "$build/tools/screenshots" "$folder"
+
+    # The message a second instance shows, from two real starts of the program. The walk
+    # recorded the reminder's date, so no question comes first.
     QT_SCALE_FACTOR=$scale "$build/TunewellApp" & first=$!
     timeout 20 xdotool search --sync --onlyvisible --name '^Tunewell v1.0$' >/dev/null
     QT_SCALE_FACTOR=$scale "$build/TunewellApp" & second=$!
