@@ -10,16 +10,15 @@ if [ "${TUNEWELL_UNDER_XVFB:-}" != "$0" ]; then
 fi
 home=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
-export QT_QPA_PLATFORM=xcb
 settings=$home/config/Tunewell/TunewellApp.conf
 lock=$home/runtime/TunewellApp.lock
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# A new home: the config folder and a private runtime folder, nothing in them.
+# A new home: the config folder and a private runtime folder, nothing in them; X asked for.
 fresh_home() {
     rm -rf "${home:?}"/* && mkdir -p "$home/config/Tunewell" && mkdir -m 700 "$home/runtime"
-    export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
+    export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime QT_QPA_PLATFORM=xcb
 }
 fresh_home
 
