@@ -14,26 +14,14 @@
 #include "ShowLookupResult.h"
 #include "StartApplication.h"
 #include "UpdateReminder.h"
+#include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmFarewell.h"
 #include "frmMain.h"
 #include "modTellAFriend.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QCryptographicHash>
-#include <QGroupBox>
-#include <QLockFile>
-#include <QMessageBox>
-#include <QRadioButton>
-#include <QScreen>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 #include <memory>
 #include <tuple>
@@ -53,29 +41,28 @@ bool activate(QWidget *window)
 }
 
 // What a user does, as a table row names it: "close" (the close box), "click:NAME" (a button,
-// check box, link caption or menu item; a message box's button by its text), "key:SEQUENCE"
-// (to the focused control), "space:NAME", or "reader:NAME" (a screen reader's action on it).
+// check box, link caption or menu item), "reader:NAME" (a screen reader's action on it), or to
+// the focused control "key:SEQUENCE", "type:TEXT" (key by key) and "paste:TEXT".
 void perform(QWidget *window, const QString &gesture)
 {
     const QString verb = gesture.section(QLatin1Char(':'), 0, 0), name = gesture.section(QLatin1Char(':'), 1);
-    QWidget *target = window->findChild<QWidget *>(name);
-    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        if (!target && button->text().remove(QLatin1Char('&')) == name)
-            target = button;
-    }
+    QWidget *target = window->findChild<QWidget *>(name), *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != window)
+        focus = window;
     if (verb == QLatin1String("close")) {
         window->close();
     } else if (verb == QLatin1String("key")) {
         const QKeyCombination key = QKeySequence::fromString(name)[0];
-        QWidget *focus = QApplication::focusWidget();
-        QTest::keyClick(focus && focus->window() == window ? focus : window, key.key(), key.keyboardModifiers());
+        QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+    } else if (verb == QLatin1String("type")) {
+        QTest::keyClicks(focus, name);
+    } else if (verb == QLatin1String("paste")) {
+        QApplication::clipboard()->setText(name);
+        QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
     } else if (QAction *item = window->findChild<QAction *>(name)) {
         item->trigger();
     } else if (!target) {
         QFAIL(qPrintable("nothing to " + gesture));
-    } else if (verb == QLatin1String("space")) {
-        target->setFocus();
-        QTest::keyClick(target, Qt::Key_Space);
     } else if (verb == QLatin1String("reader")) {
         QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(target)->actionInterface();
         actions->doAction(actions->actionNames().constFirst());
@@ -86,57 +73,44 @@ void perform(QWidget *window, const QString &gesture)
     }
 }
 
-// What a modal window showed. Nothing shown, or left open by the answer: nothing proved.
+// What a modal window showed: its name, and for a message box "title (icon, buttons): text".
+// Nothing shown, or left open by the answer: nothing proved.
 struct ModalSeen {
     bool shown = false, closedByAnswer = false;
-    QString window, title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
+    QString window, said;
     QTimer watch; // looks for the modal window until it comes, for as long as this lives
 };
 
-// Answers the next modal window to come up with `gesture`, after `also` has looked at it; one
-// left open is closed, so a failing test fails rather than hangs.
-[[nodiscard]] std::shared_ptr<ModalSeen> inNextModal(const QString &gesture, std::function<void(QWidget *)> also = {})
+// Answers the next modal window to come up with `gesture`; one left open is closed, so a failing
+// test fails rather than hangs.
+[[nodiscard]] std::shared_ptr<ModalSeen> inNextModal(const QString &gesture)
 {
     auto seen = std::make_shared<ModalSeen>();
-    QObject::connect(&seen->watch, &QTimer::timeout, [watcher = std::weak_ptr(seen), gesture, also] {
+    // The watch dies with what it fills in: a bare pointer to it is safe.
+    QObject::connect(&seen->watch, &QTimer::timeout, [seen = seen.get(), gesture] {
         QWidget *modal = QApplication::activeModalWidget();
-        const std::shared_ptr<ModalSeen> seen = watcher.lock();
-        if (!modal || !seen || seen->shown)
+        if (!modal || seen->shown)
             return;
         seen->shown = true;
         seen->window = modal->objectName();
-        seen->title = modal->windowTitle();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            seen->text = box->text();
-            seen->icon = box->icon();
+            QStringList buttons;
             for (QAbstractButton *button : box->buttons())
-                seen->buttons |= box->standardButton(button);
+                buttons.append(QLatin1String(QMetaEnum::fromType<QMessageBox::StandardButtons>().valueToKey(box->standardButton(button))));
+            seen->said = QStringLiteral("%1 (%2, %3): %4").arg(box->windowTitle(),
+                QLatin1String(QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon())), buttons.join('|'), box->text());
         }
-        if (also)
-            also(modal);
         activate(modal);
         perform(modal, gesture);
         // An access key presses its button the way a click animates it, a moment later; an
-        // unloaded window is deleted meanwhile. Anything else takes the window off at once.
+        // unloaded window is deleted meanwhile.
         const QPointer<QWidget> answered(modal);
-        seen->closedByAnswer = gesture.startsWith(QLatin1String("key:Alt+"))
-                                   ? QTest::qWaitFor([&] { return !answered || !answered->isVisible(); }, 500)
-                                   : !modal->isVisible();
+        seen->closedByAnswer = QTest::qWaitFor([&] { return !answered || !answered->isVisible(); }, 500);
         if (!seen->closedByAnswer)
             modal->close();
     });
     seen->watch.start(0);
     return seen;
-}
-
-void choose(QWidget *window, const char *list, const QString &name)
-{
-    auto *combo = control<QComboBox>(window, list);
-    const int index = combo->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(index >= 0, qPrintable(name));
-    combo->setCurrentIndex(index);
 }
 
 // Brings the program where a user gets to: "main", "result" (Cough looked up by ailment, Yaman
@@ -147,12 +121,10 @@ QWidget *reach(const QString &place)
     Form *window = &Form::get<frmMain>();
     window->showModeless();
     if (place == QLatin1String("result") || place == QLatin1String("farewell over hidden main")) {
-        activate(window);
-        choose(window, "cmbRaga", QStringLiteral("Yaman"));
-        for (const char *gesture : {"click:optSearchByAilment", "click:cmdProceed"})
+        control<QComboBox>(window, "cmbRaga")->setCurrentText(QStringLiteral("Yaman"));
+        control<QComboBox>(window, "cmbAilment")->setCurrentText(QStringLiteral("Cough"));
+        for (const char *gesture : {"click:optSearchByAilment", "click:cmdProceed", "click:cmbGetResult"})
             perform(window, QLatin1String(gesture));
-        choose(window, "cmbAilment", QStringLiteral("Cough"));
-        perform(window, QStringLiteral("click:cmbGetResult"));
         window = &Form::get<frmDisplay>();
     }
     if (place.startsWith(QLatin1String("farewell"))) {
@@ -225,29 +197,17 @@ const QString reminderKey = QStringLiteral("Settings/Duration");
 
 // A user's gesture where the program has been brought, and what must follow: the windows on
 // screen and loaded (by name, sorted) and the addresses the browser got.
-struct Gesture {
-    QString start, gesture;
-    QStringList shown, loaded, opened;
-};
+struct Gesture { QString start, gesture; QStringList shown, loaded, opened; };
 Q_DECLARE_METATYPE(Gesture)
 
-// Steps into one text box of the farewell window ("click", "type:TEXT", "paste:TEXT",
-// "set:TEXT" as the program would, "leave" for the Exit button), what it holds afterwards,
-// and the message shown on the way.
-struct Typing {
-    QString box;
-    QStringList steps;
-    QString left, message;
-};
+// A user's steps in the farewell window (see perform(), or "set:TEXT" for what the program
+// itself may write into the box), what the box holds afterwards, and the message on the way.
+struct Typing { QString box; QStringList steps; QString left, message; };
 Q_DECLARE_METATYPE(Typing)
 
-struct Reminder {
-    QString before; // the stored date, empty for none
-    QDateTime today;
-    QString answer; // empty: no question may come
-    QString after;
-    QStringList opened;
-};
+// The date stored before (empty for none), today, the answer to the question (empty: none may
+// come), the date stored after, and the addresses the browser got.
+struct Reminder { QString before; QDateTime today; QString answer, after; QStringList opened; };
 Q_DECLARE_METATYPE(Reminder)
 
 class WindowsTest : public QObject
@@ -265,17 +225,8 @@ private slots:
         QCOMPARE(shownWindows(), QStringList());
     }
 
-    void mainWindowStartsAtTheModeStage() {
-        QWidget *main = reach("main");
-        QVERIFY(control<QRadioButton>(main, "optSearchByRaga")->isChecked() && inFront(control(main, "fraSearch")));
-        QCOMPARE(static_cast<QMainWindow *>(main)->centralWidget()->size(), QSize(450, 321));
-        QVERIFY(control(main, "cmdExit")->y() >= 321); // below the client area: never seen
-        const QPoint offCentre = main->frameGeometry().center() - main->screen()->availableGeometry().center();
-        QVERIFY2(offCentre.manhattanLength() <= 4, "the window opens in the middle of the screen");
-    }
-
     void lookups_data() {
-        QTest::addColumn<QString>("option"); // empty: the lookup of a name that no list holds
+        QTest::addColumn<QString>("option"); // empty: a lookup of names straight from the code
         QTest::addColumn<QString>("raga");
         QTest::addColumn<QString>("ailment");
         QTest::addColumn<QStringList>("shown"); // panel in front; chosen raga, its time, its ailments; chosen ailment, its ragas
@@ -288,29 +239,31 @@ private slots:
         QTest::newRow("by ailment: six lines, the raga list's choice behind") << "optSearchByAilment" << "Yaman"
             << "Rheumatic Arthritis" << QStringList{"fraAilmentResult", "Yaman", "Evening", "Rheumatic Arthritis", "Rheumatic Arthritis",
                                                     "1)Ahir Bhairav\n2)Bhairavi\n3)Gunakali\n4)Hindol\n5)Jaijawanti Nat Bhairav\n6)Yaman"};
-        QTest::newRow("a name not found leaves its half as built") << "" << "yaman" << "Cough" << QStringList{"fraRagaResult",
+        // Names no list holds: a half not found leaves its captions as built.
+        QTest::newRow("other case: not found") << "" << "yaman" << "Cough" << QStringList{"fraRagaResult",
             "Label2", "lblTimeOfPerformanceRaga", "Label2", "Cough", "1)Gujari Todi\n2)Kedar\n3)Shree\n4)Shyam Kalyan"};
+        QTest::newRow("a raga's text is no ailment; spaces belong to a name") << "" << "Puriya Dhanashri" << "Sleeping Disorder"
+            << QStringList{"fraRagaResult", "Puriya Dhanashri", "Evening", "Anaemia", "Label2", "Label2"};
     }
     void lookups() {
         QFETCH(QString, option);
         QFETCH(QString, raga);
         QFETCH(QString, ailment);
         QFETCH(QStringList, shown);
-        const bool byRaga = option == QLatin1String("optSearchByRaga");
-        const char *list = byRaga ? "cmbRaga" : "cmbAilment", *other = byRaga ? "cmbAilment" : "cmbRaga";
         if (option.isEmpty()) {
             ShowLookupResult(Lookup(SearchMode::ByRaga, raga.toStdString(), ailment.toStdString()));
         } else {
             QWidget *main = reach("main");
-            choose(main, other, byRaga ? ailment : raga);
-            perform(main, "click:" + option);
-            perform(main, "click:cmdProceed");
-            // The name stage: the list of the mode, its caption, and the keyboard with it.
-            QVERIFY(inFront(control(main, "fraChoose")) && !control(main, other)->isVisible());
+            control<QComboBox>(main, "cmbRaga")->setCurrentText(raga);
+            control<QComboBox>(main, "cmbAilment")->setCurrentText(ailment);
+            for (const QString &gesture : {"click:" + option, QStringLiteral("click:cmdProceed")})
+                perform(main, gesture);
+            // The name stage: the list of the mode, with the keyboard, and its caption.
+            const bool byRaga = option == QLatin1String("optSearchByRaga");
+            QCOMPARE(QApplication::focusWidget(), control(main, byRaga ? "cmbRaga" : "cmbAilment"));
+            QVERIFY(inFront(control(main, "fraChoose")) && !control(main, byRaga ? "cmbAilment" : "cmbRaga")->isVisible());
             QCOMPARE(control<QLabel>(main, "lblRagaCaption")->text(),
                      QString(byRaga ? "Choose one of the following ragas" : "Choose one of the following ailments"));
-            QCOMPARE(QApplication::focusWidget(), control(main, list));
-            choose(main, list, byRaga ? raga : ailment);
             perform(main, "click:cmbGetResult");
         }
         frmDisplay &display = Form::get<frmDisplay>();
@@ -319,8 +272,6 @@ private slots:
         QCOMPARE((QStringList{display.lblChoosenRaga->text(), display.lblTimeOfPerformanceRaga->text(),
                               display.lblDiseaseItHelpCure->text(), display.lblChoosenAilment->text(),
                               display.lblRagaItHelpCure->text()}), shown);
-        QCOMPARE(display.lblTimeOfPerformanceAilment->text(), QStringLiteral("lblTimeOfPerformanceAilment"));
-        QCOMPARE(display.lblRagaItHelpCure->size(), QSize(328, 96)); // six lines fill the box
         // A trailing space widens the time caption rather than being cut off.
         QVERIFY(display.lblTimeOfPerformanceRaga->width() >= display.lblTimeOfPerformanceRaga->sizeHint().width());
     }
@@ -366,7 +317,6 @@ private slots:
         row("About: the offer under the business text", {"about", "click:lblCobrand", main, main, {http(HelpSiteHost, "/fully-branded.html")}});
         row("farewell: other software", {"farewell", "click:lblGoToHome", farewell, farewell, {http(MainSiteHost, "/lanternsoftwares")}});
         row("farewell: check box clicked", {"farewell", "click:Check1", farewell, farewell, {http(MainSiteHost)}});
-        row("farewell: check box by Space", {"farewell", "space:Check1", farewell, farewell, {http(MainSiteHost)}});
         row("farewell: check box by a screen reader's Toggle", {"farewell", "reader:Check1", farewell, farewell, {http(MainSiteHost)}});
     }
     void gestures() {
@@ -381,10 +331,7 @@ private slots:
         } else {
             perform(reach(row.start), row.gesture);
         }
-        if (row.gesture.startsWith(QLatin1String("key:Alt+")))
-            QTRY_COMPARE(shownWindows(), row.shown); // an access key clicks a moment later
-        else
-            QCOMPARE(shownWindows(), row.shown);
+        QTRY_COMPARE(shownWindows(), row.shown); // an access key clicks a moment later
         QCOMPARE(loadedWindows(), row.loaded);
         QCOMPARE(browser.opened, row.opened);
         if (row.gesture.endsWith(QLatin1String(":Check1")))
@@ -419,42 +366,11 @@ private slots:
         QFETCH(double, draw);
         QFETCH(QByteArray, digest);
         RandomDraw::replaceSource([draw] { return draw; });
-        QStringList shown;
-        if (start == QLatin1String("about")) {
-            QWidget *opener = reach("main");
-            const auto seen = inNextModal("close", [&](QWidget *about) { shown = textsOf(about); });
-            perform(opener, "click:mnuAbout");
-        } else {
-            shown = textsOf(reach(start));
-        }
-        QString all = shown.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        const QWidget *window = start == QLatin1String("about") ? &Form::get<frmAbout>() : reach(start);
+        QString all = textsOf(window).join(QLatin1Char('\n')) + QLatin1Char('\n');
         all.replace(QLatin1String(MainSiteHost), QLatin1String("forum.lantern.example"));
         const QByteArray hash = QCryptographicHash::hash(all.toUtf8(), QCryptographicHash::Sha256).toHex();
         QVERIFY2(hash == digest, qPrintable(all));
-    }
-
-    void coBrandRandomize_data() {
-        QTest::addColumn<QList<double>>("draws");
-        QTest::addColumn<bool>("fullBrandInFront");
-        QTest::newRow("0 gives 1: co-brand") << QList<double>{0.0} << false;
-        QTest::newRow("0.2 gives 2: full brand") << QList<double>{0.2} << true;
-        QTest::newRow("0.25 gives 2.5, halves to even 2") << QList<double>{0.25} << true;
-        QTest::newRow("0.4 gives 3: co-brand") << QList<double>{0.4} << false;
-        QTest::newRow("0.5 gives 4: full brand") << QList<double>{0.5} << true;
-        QTest::newRow("0.6 gives 5: co-brand") << QList<double>{0.6} << false;
-        QTest::newRow("0.75 gives 5.5, halves to even 6") << QList<double>{0.75} << true;
-        QTest::newRow("0.95 gives 7: as built") << QList<double>{0.95} << false;
-        QTest::newRow("7 changes nothing") << QList<double>{0.25, 0.95} << true;
-    }
-    void coBrandRandomize() {
-        QFETCH(QList<double>, draws);
-        QFETCH(bool, fullBrandInFront);
-        RandomDraw::replaceSource([draws, next = 0]() mutable { return draws.at(next++); });
-        frmMain &main = static_cast<frmMain &>(*reach("main"));
-        QVERIFY(inFront(main.lblCobrand));
-        for (int i = 0; i < draws.size(); ++i)
-            main.CoBrand_Randomize();
-        QVERIFY(inFront(fullBrandInFront ? static_cast<QWidget *>(main.lblFullBrand) : main.lblCobrand));
     }
 
     void reminder_data() {
@@ -480,14 +396,10 @@ private slots:
         BrowserStub browser;
         QString storedWhenOpened;
         browser.onOpen = [&] { storedWhenOpened = QSettings().value(reminderKey).toString(); };
-        const auto seen = inNextModal("click:" + row.answer);
+        const auto seen = inNextModal("key:Alt+" + row.answer.left(1)); // Alt+Y or Alt+N
         UpdateReminder(row.today);
-        QCOMPARE(seen->shown, !row.answer.isEmpty());
-        if (seen->shown) {
-            QCOMPARE(seen->text, QStringLiteral("There maybe an update to this software available\nDo you want to check for an update?"));
-            QVERIFY(seen->title == QLatin1String("Tunewell") && seen->icon == QMessageBox::Information);
-            QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
-        }
+        QCOMPARE(seen->said, row.answer.isEmpty() ? QString() : QStringLiteral("Tunewell (Information, Yes|No): There maybe an update "
+                                                                              "to this software available\nDo you want to check for an update?"));
         QCOMPARE(QSettings().value(reminderKey).toString(), row.after);
         QCOMPARE(browser.opened, row.opened);
         QCOMPARE(storedWhenOpened, row.opened.isEmpty() ? QString() : row.after);
@@ -499,29 +411,45 @@ private slots:
         QLockFile first(runtime + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral(".lock"));
         QVERIFY(first.tryLock(0));
         QSettings().remove(reminderKey);
-        const auto seen = inNextModal("click:OK");
+        const auto seen = inNextModal("key:Return");
         StartApplication();
-        QVERIFY(seen->title == QLatin1String("Tunewell") && seen->icon == QMessageBox::Information);
-        QCOMPARE(seen->text, QStringLiteral("Application is already running"));
+        QCOMPARE(seen->said, QStringLiteral("Tunewell (Information, Ok): Application is already running"));
         QCOMPARE(loadedWindows(), QStringList());
         QVERIFY2(!QSettings().contains(reminderKey), "the reminder was left alone");
     }
 
-    void startUpAsksFirstAndPicksAnOfferOnce() {
+    void startUpAsksFirstThenPicksAnOffer_data() {
+        QTest::addColumn<QList<double>>("draws"); // at start-up, then for each new pick of the main window
+        QTest::addColumn<bool>("fullBrandInFront");
+        QTest::newRow("0 gives 1: co-brand") << QList<double>{0.0} << false;
+        QTest::newRow("0.25 gives 2.5, halves to even 2") << QList<double>{0.25} << true;
+        QTest::newRow("0.5 gives 4: full brand") << QList<double>{0.5} << true;
+        QTest::newRow("0.75 gives 5.5, halves to even 6") << QList<double>{0.75} << true;
+        QTest::newRow("0.95 gives 7: as built") << QList<double>{0.95} << false;
+        QTest::newRow("7 changes nothing") << QList<double>{0.25, 0.95} << true;
+    }
+    void startUpAsksFirstThenPicksAnOffer() {
+        QFETCH(QList<double>, draws);
+        QFETCH(bool, fullBrandInFront);
         QSettings().setValue(reminderKey, QDateTime::currentDateTime().addDays(-30).toString(Qt::ISODate));
-        int draws = 0;
-        RandomDraw::replaceSource([&] { ++draws; return 0.25; });
+        int drawn = 0;
+        RandomDraw::replaceSource([&] { return draws.at(drawn++); });
         BrowserStub browser;
         QStringList shownWhenOpened{"?"};
         browser.onOpen = [&] { shownWhenOpened = shownWindows(); };
-        const auto seen = inNextModal("click:Yes");
+        const auto seen = inNextModal("key:Alt+Y");
         StartApplication();
-        QVERIFY(seen->shown);
-        QCOMPARE(browser.opened.size(), 1);
+        QCOMPARE(browser.opened.size(), 1); // Yes to the question
         QCOMPARE(shownWhenOpened, QStringList()); // the page first, then the main window
         QCOMPARE(shownWindows(), QStringList{"frmMain"});
-        QCOMPARE(draws, 1);
-        QVERIFY(inFront(Form::get<frmMain>().lblFullBrand));
+        QCOMPARE(drawn, 1);
+        // The main window at the search stage, in the middle of the screen.
+        frmMain &main = Form::get<frmMain>();
+        QVERIFY(control<QRadioButton>(&main, "optSearchByRaga")->isChecked() && inFront(control(&main, "fraSearch")));
+        QVERIFY((main.frameGeometry().center() - main.screen()->availableGeometry().center()).manhattanLength() <= 4);
+        for (qsizetype pick = 1; pick < draws.size(); ++pick)
+            main.CoBrand_Randomize();
+        QVERIFY(inFront(fullBrandInFront ? static_cast<QWidget *>(main.lblFullBrand) : main.lblCobrand));
     }
 
     void keyboard_data() {
@@ -539,7 +467,7 @@ private slots:
         QFETCH(QString, start);
         QFETCH(QStringList, keys);
         QFETCH(QStringList, focus);
-        QVERIFY(reach(start)->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == (start == QLatin1String("farewell")));
+        reach(start);
         QStringList seen;
         for (const QString &key : keys + QStringList{QString()}) {
             QTRY_VERIFY(QApplication::focusWidget()); // a window just shown takes the focus a moment later
@@ -555,48 +483,39 @@ private slots:
     void typing_data() {
         QTest::addColumn<Typing>("row");
         const auto row = [](const char *name, const Typing &typing) { QTest::newRow(name) << typing; };
-        const QString noSpace = QStringLiteral("Email Address Cannot Contain Space"), flood(100000, QLatin1Char('x'));
+        const QString noSpace = QStringLiteral("Tunewell (Critical, Ok): Email Address Cannot Contain Space"), flood(100000, QLatin1Char('x'));
         row("name: untouched, its placeholder", {"txtName", {}, "Your Name"});
-        row("name: a click empties the placeholder", {"txtName", {"click"}, ""});
-        row("email: spaces alone bring the placeholder back", {"txtEmail", {"click", "set:   ", "leave"}, "Your Email Address"});
-        row("friend's name: the placeholder amid spaces is emptied", {"txtFriendName", {"set:  Friend's Name ", "click"}, ""});
-        row("friend's email: what was typed stays", {"txtFriendEmail", {"click", "type:r@b.in", "leave", "click"}, "r@b.in"});
-        row("message: its line break keeps it from being emptied", {"txtMessage", {"click"}, "Your Message\n"});
-        row("message: blank, its bare placeholder is back", {"txtMessage", {"click", "set: ", "leave"}, "Your Message"});
-        row("name: a space is welcome", {"txtName", {"click", "type:Asha K"}, "Asha K"});
-        row("email: a typed space refused and explained", {"txtEmail", {"click", "type:asha k"}, "ashak", noSpace});
-        row("friend's email: the same", {"txtFriendEmail", {"click", "type:r@b. in"}, "r@b.in", noSpace});
-        row("email: a pasted address is welcome", {"txtEmail", {"click", "paste:a@b.in"}, "a@b.in"});
-        row("email: a pasted space refused", {"txtEmail", {"click", "paste:a@b.in "}, ""});
-        row("friend's email: a pasted line break refused", {"txtFriendEmail", {"click", "paste:r@b.in\n"}, ""});
-        row("email: a pasted tab or control character refused", {"txtEmail", {"click", "paste:a\t\u0001@b.in"}, ""});
-        row("name: a pasted flood is cut to 100", {"txtName", {"click", "paste:" + flood}, QString(100, QLatin1Char('x'))});
-        row("email: cut to 254, the longest address", {"txtEmail", {"click", "paste:a@b." + flood}, "a@b." + QString(250, QLatin1Char('x'))});
-        row("message: cut to 500, never inside a pair", {"txtMessage", {"set:", "paste:" + QStringLiteral("x🎵").repeated(10000)},
+        row("name: a click empties the placeholder", {"txtName", {"click:txtName"}, ""});
+        row("email: spaces alone bring the placeholder back", {"txtEmail", {"click:txtEmail", "set:   ", "key:Tab"}, "Your Email Address"});
+        row("friend's name: the placeholder amid spaces is emptied", {"txtFriendName", {"set:  Friend's Name ", "click:txtFriendName"}, ""});
+        row("friend's email: what was typed stays", {"txtFriendEmail", {"click:txtFriendEmail", "type:r@b.in", "key:Tab", "click:txtFriendEmail"}, "r@b.in"});
+        row("message: its line break keeps it from being emptied", {"txtMessage", {"click:txtMessage"}, "Your Message\n"});
+        row("message: blank, its bare placeholder is back", {"txtMessage", {"click:txtMessage", "set: ", "key:Tab"}, "Your Message"});
+        row("name: a space is welcome", {"txtName", {"click:txtName", "type:Asha K"}, "Asha K"});
+        row("email: a typed space refused and explained", {"txtEmail", {"click:txtEmail", "type:asha k"}, "ashak", noSpace});
+        row("friend's email: the same", {"txtFriendEmail", {"click:txtFriendEmail", "type:r@b. in"}, "r@b.in", noSpace});
+        row("email: a pasted address is welcome", {"txtEmail", {"click:txtEmail", "paste:a@b.in"}, "a@b.in"});
+        row("email: a pasted space refused", {"txtEmail", {"click:txtEmail", "paste:a@b.in "}, ""});
+        row("friend's email: a pasted line break refused", {"txtFriendEmail", {"click:txtFriendEmail", "paste:r@b.in\n"}, ""});
+        row("email: a pasted control character refused", {"txtEmail", {"click:txtEmail", "paste:a\u0001@b.in"}, ""});
+        row("name: a pasted flood is cut to 100", {"txtName", {"click:txtName", "paste:" + flood}, QString(100, QLatin1Char('x'))});
+        row("email: cut to 254, the longest address", {"txtEmail", {"click:txtEmail", "paste:a@b." + flood}, "a@b." + QString(250, QLatin1Char('x'))});
+        row("message: cut to 500, never inside a pair", {"txtMessage", {"click:txtMessage", "set:", "paste:" + QStringLiteral("x🎵").repeated(10000)},
                                                          QStringLiteral("x🎵").repeated(166) + 'x'});
     }
     void typing() {
         QFETCH(Typing, row);
         QWidget *window = reach("farewell");
         QWidget *box = control(window, row.box.toLatin1());
-        const auto seen = inNextModal("click:OK");
+        const auto seen = inNextModal("key:Return");
         for (const QString &step : row.steps) {
-            const QString text = step.section(QLatin1Char(':'), 1, -1);
-            if (step == QLatin1String("click")) {
-                QTest::mouseClick(box, Qt::LeftButton);
-            } else if (step == QLatin1String("leave")) {
-                control(window, "cmdClose")->setFocus();
-            } else if (step.startsWith(QLatin1String("set:"))) {
-                box->setProperty(box->inherits("QLineEdit") ? "text" : "plainText", text);
-            } else if (step.startsWith(QLatin1String("type:"))) {
-                QTest::keyClicks(box, text);
-            } else {
-                QApplication::clipboard()->setText(text);
-                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-            }
+            if (step.startsWith(QLatin1String("set:")))
+                box->setProperty(box->inherits("QLineEdit") ? "text" : "plainText", step.mid(4));
+            else
+                perform(window, step);
         }
         QCOMPARE(textIn(box), row.left);
-        QCOMPARE(seen->shown ? seen->text : QString(), row.message);
+        QCOMPARE(seen->said, row.message);
         if (seen->shown)
             QCOMPARE(window->focusWidget(), box); // back where the user was typing
     }
@@ -634,20 +553,16 @@ private slots:
         QWidget *window = reach("farewell");
         const char *boxes[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"};
         for (int i = 0; i < 5; ++i) {
-            if (typed.at(i) == QLatin1String("-"))
-                continue;
-            QWidget *box = control(window, boxes[i]);
-            box->setFocus(Qt::MouseFocusReason); // as a click would: a placeholder empties
-            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-            QApplication::clipboard()->setText(typed.at(i));
-            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            if (typed.at(i) != QLatin1String("-")) {
+                for (const QString &gesture : {"click:" + QLatin1String(boxes[i]), QStringLiteral("key:Ctrl+A"), "paste:" + typed.at(i)})
+                    perform(window, gesture);
+            }
         }
         const bool sent = outcome.startsWith(QLatin1String("http"));
         for (int submit = 0; submit < 2; ++submit) { // nothing stops a second request
-            const auto seen = inNextModal("click:OK");
+            const auto seen = inNextModal("key:Return");
             perform(window, "click:cmdSubmit");
-            QCOMPARE(seen->text, sent ? QString() : outcome);
-            QVERIFY(sent || (seen->icon == QMessageBox::Critical && seen->title == QLatin1String("Tunewell")));
+            QCOMPARE(seen->said, sent ? QString() : "Tunewell (Critical, Ok): " + outcome);
         }
         QCOMPARE(browser.opened, sent ? QStringList(2, outcome) : QStringList());
         QCOMPARE(shownWindows(), QStringList{"frmFarewell"});
@@ -677,10 +592,8 @@ int main(int argc, char *argv[])
     // screen are never touched.
     static QTemporaryDir home; // outlives the lock, which is let go after main()
     for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_DATA_HOME"}) {
-        const QString path = home.filePath(QLatin1String(variable));
-        QDir().mkpath(path);
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv(variable, path.toLocal8Bit());
+        QDir(home.path()).mkdir(QLatin1String(variable), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv(variable, home.filePath(QLatin1String(variable)).toLocal8Bit());
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
