@@ -16,17 +16,10 @@
 
 #include <cstdint>
 
-static BrowserStub *browser = nullptr;
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz_referral";
-    static char *argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-    static BrowserStub stub;
-    browser = &stub;
+    static QGuiApplication app(*argc, *argv);
     return 0;
 }
 
@@ -34,17 +27,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     QStringList typed = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)).split(QChar(0));
     typed.resize(5);
-    browser->opened.clear();
+    static BrowserStub browser;
+    browser.opened.clear();
     if (const std::optional<QString> problem = submitReferral({typed[0], typed[1], typed[2], typed[3], typed[4]})) {
-        QTEST_ASSERT(!problem->isEmpty() && browser->opened.isEmpty());
+        QTEST_ASSERT(!problem->isEmpty() && browser.opened.isEmpty());
         return 0;
     }
-    QTEST_ASSERT(browser->opened.size() == 1);
+    QTEST_ASSERT(browser.opened.size() == 1);
     static const QString value = QStringLiteral("((?:[A-Za-z0-9._~-]|%[0-9A-F]{2})*)");
     static const QRegularExpression request(QRegularExpression::anchoredPattern(
         "http://" + QRegularExpression::escape(QLatin1String(MainSiteHost)) + "/twls-refer-a-friend\\.php\\?taf1=" + value
         + "&taf2=" + value + "&taf3=" + value + "&taf4=" + value + "&taf5=" + value + "&taf6=" + value));
-    const QRegularExpressionMatch sent = request.match(browser->opened.first());
+    const QRegularExpressionMatch sent = request.match(browser.opened.first());
     QTEST_ASSERT(sent.hasMatch());
     typed.append(QStringLiteral("http://") + QLatin1String(ProductSiteHost) + QLatin1Char('/'));
     static const QRegularExpression outerSpaces(QStringLiteral("^ +| +\\z"));
