@@ -48,12 +48,6 @@ void click(QWidget *window, const char *name)
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
 }
 
-void choose(QWidget *window, const char *list, const QString &name)
-{
-    auto *combo = window->findChild<QComboBox *>(QLatin1String(list));
-    combo->setCurrentIndex(combo->findText(name));
-}
-
 // Pictures the next modal window to come up, then answers it with the named button, or closes it.
 void pictureNextModal(const QString &picture, const char *answer = nullptr)
 {
@@ -82,7 +76,7 @@ void walkThrough()
     save(&main, QStringLiteral("main"));
     click(&main, "cmdProceed");
     save(&main, QStringLiteral("main-ragas"));
-    choose(&main, "cmbRaga", QStringLiteral("Kedar"));
+    main.findChild<QComboBox *>(QStringLiteral("cmbRaga"))->setCurrentText(QStringLiteral("Kedar"));
     click(&main, "cmbGetResult");
     save(&Form::get<frmDisplay>(), QStringLiteral("result-raga"));
 
@@ -92,7 +86,7 @@ void walkThrough()
     click(&Form::get<frmDisplay>(), "cmdBack");
     click(&main, "optSearchByAilment");
     click(&main, "cmdProceed");
-    choose(&main, "cmbAilment", QStringLiteral("Rheumatic Arthritis"));
+    main.findChild<QComboBox *>(QStringLiteral("cmbAilment"))->setCurrentText(QStringLiteral("Rheumatic Arthritis"));
     save(&main, QStringLiteral("main-ailments"));
     click(&main, "cmbGetResult");
     save(&Form::get<frmDisplay>(), QStringLiteral("result-ailment"));
