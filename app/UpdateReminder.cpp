@@ -47,7 +47,8 @@ void UpdateReminder(const QDateTime &now)
         store->sync();
     };
 
-    const QDateTime last = QDateTime::fromString(store->value(lastReminderKey).toString(), Qt::ISODate);
+    const QDateTime last =
+        QDateTime::fromString(store->value(lastReminderKey).toString(), Qt::ISODate);
     if (!last.isValid()) {
         // First start, or a value damaged beyond reading: start counting from today.
         record();
@@ -58,8 +59,8 @@ void UpdateReminder(const QDateTime &now)
     if (qAbs(now.date().daysTo(last.date())) <= quietDays)
         return;
 
-    const auto answer = MsgBox(question, MessageIcon::Information,
-                               QMessageBox::Yes | QMessageBox::No);
+    const auto answer =
+        MsgBox(question, MessageIcon::Information, QMessageBox::Yes | QMessageBox::No);
     record();
     if (answer == QMessageBox::Yes)
         OpenLink(LinkDownload);

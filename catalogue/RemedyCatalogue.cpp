@@ -20,9 +20,11 @@ constexpr std::array<RagaEntry, 37> ragaTable{{
     {"Chandrakauns", "Anorexia", "Night"},
     {"Darbari", "Sedative", "Night"},
     {"Darbari Kanada", "Headache", "Night"},
-    {"Deepak", "1)Indigestion\r\n2)Anorexia\r\n3)Hyperacidity\r\n4)Gall Stones(Cholecystitis)", "Evening"},
+    {"Deepak", "1)Indigestion\r\n2)Anorexia\r\n3)Hyperacidity\r\n4)Gall Stones(Cholecystitis)",
+     "Evening"},
     {"Gujari Todi", "Cough", "Morning"},
-    {"Gunakali", "1)Rheumatic Arthritis\r\n2)Constipation\r\n3)Headache\r\n4)Piles or Hemorrhoids", "Morning"},
+    {"Gunakali", "1)Rheumatic Arthritis\r\n2)Constipation\r\n3)Headache\r\n4)Piles or Hemorrhoids",
+     "Morning"},
     {"Hindol", "1)Rheumatic Arthritis\r\n2)Spondilitis\r\n3)Backache\r\n4)Hypertension", "Morning"},
     {"Jaunpuri", "1)Intestinal Gas\r\n2)Diarrhoea\r\n3)Constipation", "Morning"},
     {"Jaijawanti", "1)Rheumatic Arthritis\r\n2)Diarrhoea\r\n3)Headache", "Night"},
@@ -51,7 +53,9 @@ constexpr std::array<RagaEntry, 37> ragaTable{{
 // Ordered by the first raga each row names, following the raga table.
 constexpr std::array<AilmentEntry, 29> ailmentTable{{
     {"Indigestion", "1)Ahir Bhairav\r\n2)Deepak\r\n3)Marwa\r\n4)Nat Bhairav "},
-    {"Rheumatic Arthritis", "1)Ahir Bhairav\r\n2)Bhairavi\r\n3)Gunakali\r\n4)Hindol\r\n5)Jaijawanti Nat Bhairav\r\n6)Yaman"},
+    {"Rheumatic Arthritis",
+     "1)Ahir Bhairav\r\n2)Bhairavi\r\n3)Gunakali\r\n4)Hindol\r\n5)Jaijawanti Nat "
+     "Bhairav\r\n6)Yaman"},
     {"Hypertension", "1)Ahir Bhairav\r\n2)Bhim Palas\r\n3)Hindol\r\n4)Kausi Kanada\r\n5)Puriya"},
     {"Blood Pressure", "Anand Bhairavi"},
     {"Builds Confidence", "Asavari"},

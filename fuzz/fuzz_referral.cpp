@@ -25,25 +25,29 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QStringList typed = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)).split(QChar(0));
+    QStringList typed =
+        QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)).split(QChar(0));
     typed.resize(5);
     static BrowserStub browser;
     browser.opened.clear();
-    if (const std::optional<QString> problem = submitReferral({typed[0], typed[1], typed[2], typed[3], typed[4]})) {
+    if (const std::optional<QString> problem =
+            submitReferral({typed[0], typed[1], typed[2], typed[3], typed[4]})) {
         QTEST_ASSERT(!problem->isEmpty() && browser.opened.isEmpty());
         return 0;
     }
     QTEST_ASSERT(browser.opened.size() == 1);
     static const QString value = QStringLiteral("((?:[A-Za-z0-9._~-]|%[0-9A-F]{2})*)");
     static const QRegularExpression request(QRegularExpression::anchoredPattern(
-        "http://" + QRegularExpression::escape(QLatin1String(MainSiteHost)) + "/twls-refer-a-friend\\.php\\?taf1=" + value
-        + "&taf2=" + value + "&taf3=" + value + "&taf4=" + value + "&taf5=" + value + "&taf6=" + value));
+        "http://" + QRegularExpression::escape(QLatin1String(MainSiteHost))
+        + "/twls-refer-a-friend\\.php\\?taf1=" + value + "&taf2=" + value + "&taf3=" + value
+        + "&taf4=" + value + "&taf5=" + value + "&taf6=" + value));
     const QRegularExpressionMatch sent = request.match(browser.opened.first());
     QTEST_ASSERT(sent.hasMatch());
     typed.append(QStringLiteral("http://") + QLatin1String(ProductSiteHost) + QLatin1Char('/'));
     static const QRegularExpression outerSpaces(QStringLiteral("^ +| +\\z"));
     for (int key = 0; key < 6; ++key) {
-        const QString decoded = QString::fromUtf8(QByteArray::fromPercentEncoding(sent.captured(key + 1).toLatin1()));
+        const QString decoded =
+            QString::fromUtf8(QByteArray::fromPercentEncoding(sent.captured(key + 1).toLatin1()));
         QTEST_ASSERT(decoded == typed[key].remove(outerSpaces));
     }
     return 0;

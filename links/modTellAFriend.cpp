@@ -76,11 +76,9 @@ std::optional<QString> submitReferral(const Referral &values)
 QString ReferralAddress(const Referral &values)
 {
     return QStringLiteral("http://") + QLatin1String(MainSiteHost)
-           + QStringLiteral("/twls-refer-a-friend.php")
-           + QStringLiteral("?taf1=") + encoded(values.name)
-           + QStringLiteral("&taf2=") + encoded(values.email)
-           + QStringLiteral("&taf3=") + encoded(values.message)
-           + QStringLiteral("&taf4=") + encoded(values.friendName)
-           + QStringLiteral("&taf5=") + encoded(values.friendEmail)
+           + QStringLiteral("/twls-refer-a-friend.php") + QStringLiteral("?taf1=")
+           + encoded(values.name) + QStringLiteral("&taf2=") + encoded(values.email)
+           + QStringLiteral("&taf3=") + encoded(values.message) + QStringLiteral("&taf4=")
+           + encoded(values.friendName) + QStringLiteral("&taf5=") + encoded(values.friendEmail)
            + QStringLiteral("&taf6=") + encoded(ProductSiteRoot());
 }

@@ -86,7 +86,8 @@ void walkThrough()
     click(&Form::get<frmDisplay>(), "cmdBack");
     click(&main, "optSearchByAilment");
     click(&main, "cmdProceed");
-    main.findChild<QComboBox *>(QStringLiteral("cmbAilment"))->setCurrentText(QStringLiteral("Rheumatic Arthritis"));
+    main.findChild<QComboBox *>(QStringLiteral("cmbAilment"))
+        ->setCurrentText(QStringLiteral("Rheumatic Arthritis"));
     save(&main, QStringLiteral("main-ailments"));
     click(&main, "cmbGetResult");
     save(&Form::get<frmDisplay>(), QStringLiteral("result-ailment"));

@@ -66,11 +66,13 @@ QWidget *BrandedForm::createPromotions(QWidget *client, const QRect &band, const
     QWidget *Frame5 = makeBand(QStringLiteral("Frame5"), band, client);
     // The sibling made last is drawn on top.
     if (inFront == Promotion::CoBrandInFront) {
-        lblFullBrand = makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
+        lblFullBrand =
+            makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
         lblCobrand = makePromotion(QStringLiteral("lblCobrand"), coBrandOffer, coBrand, Frame5);
     } else {
         lblCobrand = makePromotion(QStringLiteral("lblCobrand"), coBrandOffer, coBrand, Frame5);
-        lblFullBrand = makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
+        lblFullBrand =
+            makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
     }
     connect(lblCobrand, &LinkCaption::clicked, this, &BrandedForm::lblCobrand_Click);
     connect(lblFullBrand, &LinkCaption::clicked, this, &BrandedForm::lblFullBrand_Click);
@@ -91,7 +93,8 @@ void BrandedForm::createLinkMenus(const HelpMenuNames &names)
     addItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), &BrandedForm::mnuOnline_Click);
     addItem(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), &BrandedForm::mnuVisit_Click);
     mnuHelp->addSeparator()->setObjectName(QLatin1String(names.firstSeparator));
-    addItem(mnuHelp, "mnuUpdate", QLatin1String(names.updateCaption), &BrandedForm::mnuUpdate_Click);
+    addItem(mnuHelp, "mnuUpdate", QLatin1String(names.updateCaption),
+            &BrandedForm::mnuUpdate_Click);
     mnuHelp->addSeparator()->setObjectName(QLatin1String(names.secondSeparator));
     addItem(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), &BrandedForm::mnuAbout_Click);
 
@@ -112,14 +115,38 @@ void BrandedForm::Form_Unload()
     Form::get<frmFarewell>().showModeless();
 }
 
-void BrandedForm::mnuOnline_Click() { OpenLink(LinkOnlineHelp); }
-void BrandedForm::mnuVisit_Click() { OpenLink(LinkHomePage); }
-void BrandedForm::mnuUpdate_Click() { OpenLink(LinkDownload); }
-void BrandedForm::mnuDonate_Click() { OpenLink(LinkDonate); }
-void BrandedForm::mnumakemoney_Click() { OpenLink(LinkFullBrand); }
-void BrandedForm::Label61_Click() { OpenLink(LinkHomePage); }
-void BrandedForm::lblCobrand_Click() { OpenLink(LinkCoBrand); }
-void BrandedForm::lblFullBrand_Click() { OpenLink(LinkFullBrand); }
+void BrandedForm::mnuOnline_Click()
+{
+    OpenLink(LinkOnlineHelp);
+}
+void BrandedForm::mnuVisit_Click()
+{
+    OpenLink(LinkHomePage);
+}
+void BrandedForm::mnuUpdate_Click()
+{
+    OpenLink(LinkDownload);
+}
+void BrandedForm::mnuDonate_Click()
+{
+    OpenLink(LinkDonate);
+}
+void BrandedForm::mnumakemoney_Click()
+{
+    OpenLink(LinkFullBrand);
+}
+void BrandedForm::Label61_Click()
+{
+    OpenLink(LinkHomePage);
+}
+void BrandedForm::lblCobrand_Click()
+{
+    OpenLink(LinkCoBrand);
+}
+void BrandedForm::lblFullBrand_Click()
+{
+    OpenLink(LinkFullBrand);
+}
 
 void BrandedForm::mnuAbout_Click()
 {

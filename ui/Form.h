@@ -15,7 +15,10 @@ inline constexpr char ApplicationTitle[] = "Tunewell";
 inline constexpr char WindowCaption[] = "Tunewell v1.0";
 
 // Layout is designed in twips, 15 to a pixel; Qt's high-DPI scaling takes it from there.
-constexpr int twips(int value) { return value / 15; }
+constexpr int twips(int value)
+{
+    return value / 15;
+}
 constexpr QRect twips(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));

@@ -78,12 +78,11 @@ void TitleBar::paintEvent(QPaintEvent *)
     const int iconSize = band - 10;
     const QRect iconArea(border + 5, (band - iconSize) / 2, iconSize, iconSize);
     window()->windowIcon().paint(&painter, iconArea);
-    const QRect captionArea(iconArea.right() + 5, 0,
-                            closeBox->x() - iconArea.right() - 10, band);
+    const QRect captionArea(iconArea.right() + 5, 0, closeBox->x() - iconArea.right() - 10, band);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(captionArea, Qt::AlignCenter,
-                     fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight,
-                                              captionArea.width()));
+    painter.drawText(
+        captionArea, Qt::AlignCenter,
+        fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight, captionArea.width()));
 }
 
 void TitleBar::mousePressEvent(QMouseEvent *event)

@@ -40,7 +40,8 @@ void frmAbout::createControls(QWidget *client)
     Picture1->setGeometry(twips(120, 120, 480, 480));
     Picture1->setPixmap(QApplication::windowIcon().pixmap(32, 32));
 
-    QLabel *Label2 = makeCaption(QStringLiteral("Label2"), QString::fromLatin1(WindowCaption), client);
+    QLabel *Label2 =
+        makeCaption(QStringLiteral("Label2"), QString::fromLatin1(WindowCaption), client);
     Label2->setFont(verdana(9.75, true));
     Label2->move(twips(840), twips(240));
     Label2->adjustSize();
@@ -49,9 +50,9 @@ void frmAbout::createControls(QWidget *client)
     Label1->setGeometry(twips(240, 720, 6375, 915));
     Label1->setWordWrap(true);
 
-    auto *lblHomePage = new LinkCaption(
-        QStringLiteral("lblHomePage"),
-        QStringLiteral("Visit us at %1").arg(MainSiteAddress()), client);
+    auto *lblHomePage =
+        new LinkCaption(QStringLiteral("lblHomePage"),
+                        QStringLiteral("Visit us at %1").arg(MainSiteAddress()), client);
     lblHomePage->setFont(verdana(8.25, true, true));
     lblHomePage->move(twips(2040), twips(1800));
     lblHomePage->adjustSize();

@@ -16,7 +16,8 @@ namespace {
 
 QGroupBox *makeResultPanel(const QString &name, QWidget *client)
 {
-    QGroupBox *panel = makePanel(name, QStringLiteral("Tunewell Result"), twips(0, 720, 8415, 2895), client);
+    QGroupBox *panel =
+        makePanel(name, QStringLiteral("Tunewell Result"), twips(0, 720, 8415, 2895), client);
     panel->setFont(verdana(11.25, true));
     return panel;
 }
@@ -69,8 +70,9 @@ void frmDisplay::createControls(QWidget *client)
     createRagaPanel(client);
     createAilmentPanel(client);
 
-    QWidget *Frame5 = createPromotions(client, twips(0, 3720, 8400, 800), twips(120, 135, 6105, 615),
-                                       twips(120, 140, 6105, 615), Promotion::FullBrandInFront);
+    QWidget *Frame5 =
+        createPromotions(client, twips(0, 3720, 8400, 800), twips(120, 135, 6105, 615),
+                         twips(120, 140, 6105, 615), Promotion::FullBrandInFront);
     cmdBack = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"),
                          twips(7080, 240, 1215, 375), Colours::Peach, Frame5);
     cmdBack->setFont(verdana(8.25, true));
@@ -80,13 +82,15 @@ void frmDisplay::createControls(QWidget *client)
 void frmDisplay::createRagaPanel(QWidget *client)
 {
     fraRagaResult = makeResultPanel(QStringLiteral("fraRagaResult"), client);
-    addHeading(QStringLiteral("Label1"), QStringLiteral("Your Chosen Raga"), 360, 360, fraRagaResult);
+    addHeading(QStringLiteral("Label1"), QStringLiteral("Your Chosen Raga"), 360, 360,
+               fraRagaResult);
     lblChoosenRaga = addValue(QStringLiteral("lblChoosenRaga"), QStringLiteral("Label2"), 3240, 360,
                               fraRagaResult);
-    addHeading(QStringLiteral("Label5"), QStringLiteral("Time Of Performance"), 360, 840, fraRagaResult);
-    lblTimeOfPerformanceRaga = addValue(QStringLiteral("lblTimeOfPerformanceRaga"),
-                                        QStringLiteral("lblTimeOfPerformanceRaga"), 3240, 840,
-                                        fraRagaResult);
+    addHeading(QStringLiteral("Label5"), QStringLiteral("Time Of Performance"), 360, 840,
+               fraRagaResult);
+    lblTimeOfPerformanceRaga =
+        addValue(QStringLiteral("lblTimeOfPerformanceRaga"),
+                 QStringLiteral("lblTimeOfPerformanceRaga"), 3240, 840, fraRagaResult);
     addHeading(QStringLiteral("Label2"), QStringLiteral("Disease(s) it helps cure"), 360, 1320,
                fraRagaResult);
     lblDiseaseItHelpCure = addLinesBox(QStringLiteral("lblDiseaseItHelpCure"), 1320, fraRagaResult);
@@ -97,8 +101,8 @@ void frmDisplay::createAilmentPanel(QWidget *client)
     fraAilmentResult = makeResultPanel(QStringLiteral("fraAilmentResult"), client);
     addHeading(QStringLiteral("Label6"), QStringLiteral("Your Chosen Ailment"), 360, 600,
                fraAilmentResult);
-    lblChoosenAilment = addValue(QStringLiteral("lblChoosenAilment"), QStringLiteral("Label2"), 3240,
-                                 600, fraAilmentResult);
+    lblChoosenAilment = addValue(QStringLiteral("lblChoosenAilment"), QStringLiteral("Label2"),
+                                 3240, 600, fraAilmentResult);
     addHeading(QStringLiteral("Label4"), QStringLiteral("Raga That helps To Cure"), 360, 1200,
                fraAilmentResult);
     lblRagaItHelpCure = addLinesBox(QStringLiteral("lblRagaItHelpCure"), 1200, fraAilmentResult);
@@ -106,9 +110,9 @@ void frmDisplay::createAilmentPanel(QWidget *client)
     // An ailment has no time of performance: this row lies below the panel's edge, unseen.
     addHeading(QStringLiteral("Label8"), QStringLiteral("Time Of Performance"), 360, 3840,
                fraAilmentResult);
-    lblTimeOfPerformanceAilment = addValue(QStringLiteral("lblTimeOfPerformanceAilment"),
-                                           QStringLiteral("lblTimeOfPerformanceAilment"), 3480,
-                                           4080, fraAilmentResult);
+    lblTimeOfPerformanceAilment =
+        addValue(QStringLiteral("lblTimeOfPerformanceAilment"),
+                 QStringLiteral("lblTimeOfPerformanceAilment"), 3480, 4080, fraAilmentResult);
 }
 
 void frmDisplay::createMenus()

@@ -33,17 +33,21 @@ QString appeal(int which)
     case 0:
         return QStringLiteral("Programs like this one can only be written and kept alive with your "
                               "support, and the best support you can give is to visit %1 often "
-                              "and join in its discussions.").arg(forum);
+                              "and join in its discussions.")
+            .arg(forum);
     case 1:
         return QStringLiteral("Please visit %1 often and take part in its discussions and "
                               "activities: without your visits we cannot keep supporting and "
-                              "maintaining these programs.").arg(forum);
+                              "maintaining these programs.")
+            .arg(forum);
     case 2:
         return QStringLiteral("%1 is a free online discussion forum. Visiting it often helps us "
-                              "develop and maintain this software.").arg(forum);
+                              "develop and maintain this software.")
+            .arg(forum);
     default:
         return QStringLiteral("%1 needs your help! Visit it often and join in its discussions to "
-                              "help us maintain this software and write more of it.").arg(forum);
+                              "help us maintain this software and write more of it.")
+            .arg(forum);
     }
 }
 
@@ -119,7 +123,8 @@ void frmFarewell::createControls(QWidget *client)
     Picture1->setGeometry(twips(240, 240, 480, 480));
     Picture1->setPixmap(QApplication::windowIcon().pixmap(32, 32));
 
-    QLabel *Label1 = makeCaption(QStringLiteral("Label1"), QString::fromLatin1(WindowCaption), client);
+    QLabel *Label1 =
+        makeCaption(QStringLiteral("Label1"), QString::fromLatin1(WindowCaption), client);
     Label1->setGeometry(twips(1080, 240, 3735, 435));
     QFont heading(QStringLiteral("MS Sans Serif"));
     heading.setPointSize(18);
@@ -130,7 +135,8 @@ void frmFarewell::createControls(QWidget *client)
     Label2->setFont(verdana(9.75, true));
     Label2->setWordWrap(true);
 
-    Check1 = new QCheckBox(QStringLiteral("Yes! Take me to the Lantern discussion forum now"), client);
+    Check1 =
+        new QCheckBox(QStringLiteral("Yes! Take me to the Lantern discussion forum now"), client);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(twips(30, 2040, 7185, 555));
     Check1->setFont(verdana(8.25, true));
@@ -139,9 +145,9 @@ void frmFarewell::createControls(QWidget *client)
     // Checked by any means, a click, Space or an assistive tool's Toggle, it does its work.
     connect(Check1, &QCheckBox::toggled, this, &frmFarewell::Check1_Click);
 
-    cmdClose = makeButton(QStringLiteral("cmdClose"), QStringLiteral("E&xit"),
-                          twips(6000, 2760, 1245, 375), QApplication::palette().button().color(),
-                          client);
+    cmdClose =
+        makeButton(QStringLiteral("cmdClose"), QStringLiteral("E&xit"),
+                   twips(6000, 2760, 1245, 375), QApplication::palette().button().color(), client);
     cmdClose->setFont(verdana(8.25, true));
     connect(cmdClose, &QPushButton::clicked, this, &frmFarewell::cmdClose_Click);
 
@@ -153,8 +159,8 @@ void frmFarewell::createReferralForm(QWidget *client)
 {
     QGroupBox *Frame2 = makeNavyFrame(QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"),
                                       twips(120, 3240, 7065, 1455), client);
-    txtName = makeBox(QStringLiteral("txtName"), Placeholder::Name, ReferralLimit::Name, 85, 360,
-                      Frame2);
+    txtName =
+        makeBox(QStringLiteral("txtName"), Placeholder::Name, ReferralLimit::Name, 85, 360, Frame2);
     txtEmail = makeBox(QStringLiteral("txtEmail"), Placeholder::Email, ReferralLimit::Address, 3600,
                        360, Frame2);
     txtFriendName = makeBox(QStringLiteral("txtFriendName"), Placeholder::FriendName,
@@ -164,9 +170,9 @@ void frmFarewell::createReferralForm(QWidget *client)
     for (QLineEdit *address : {txtEmail, txtFriendEmail})
         address->setValidator(new AddressCharacters(address));
 
-    cmdSubmit = makeButton(QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"),
-                           twips(1920, 1080, 3375, 285), QApplication::palette().button().color(),
-                           Frame2);
+    cmdSubmit =
+        makeButton(QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"),
+                   twips(1920, 1080, 3375, 285), QApplication::palette().button().color(), Frame2);
     cmdSubmit->setFont(verdana(8.25, true));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);
 
@@ -187,17 +193,18 @@ void frmFarewell::createReferralForm(QWidget *client)
 
 void frmFarewell::createSoftwarePanel(QWidget *client)
 {
-    QGroupBox *Frame6 = makeNavyFrame(QStringLiteral("Frame6"),
-                                      QStringLiteral("Download Lantern Softwares"),
-                                      twips(7320, 120, 3735, 4575), client);
+    QGroupBox *Frame6 =
+        makeNavyFrame(QStringLiteral("Frame6"), QStringLiteral("Download Lantern Softwares"),
+                      twips(7320, 120, 3735, 4575), client);
     QLabel *Label3 = makeCaption(QStringLiteral("Label3"), otherSoftware, Frame6);
     Label3->setGeometry(twips(120, 360, 3495, 3855));
     Label3->setFont(verdana(9));
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setWordWrap(true);
 
-    auto *lblGoToHome = new LinkCaption(QStringLiteral("lblGoToHome"),
-                                        QStringLiteral("Click Here To Visit Lantern Softwares"), Frame6);
+    auto *lblGoToHome =
+        new LinkCaption(QStringLiteral("lblGoToHome"),
+                        QStringLiteral("Click Here To Visit Lantern Softwares"), Frame6);
     lblGoToHome->setGeometry(twips(75, 4250, 3585, 210));
     lblGoToHome->setFont(verdana(8.25, true));
     paint(lblGoToHome, Navy, Qt::yellow);
@@ -207,8 +214,8 @@ void frmFarewell::createSoftwarePanel(QWidget *client)
 
 void frmFarewell::setTabOrder()
 {
-    QWidget *const chain[] = {cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail,
-                              txtFriendName, txtMessage};
+    QWidget *const chain[] = {cmdClose, Check1,         txtName,       cmdSubmit,
+                              txtEmail, txtFriendEmail, txtFriendName, txtMessage};
     for (size_t i = 1; i < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     cmdClose->setFocus();
@@ -241,10 +248,14 @@ void frmFarewell::setBoxText(QObject *box, const QString &text)
 
 QString frmFarewell::placeholderOf(QObject *box) const
 {
-    if (box == txtName) return Placeholder::Name;
-    if (box == txtEmail) return Placeholder::Email;
-    if (box == txtMessage) return Placeholder::Message;
-    if (box == txtFriendName) return Placeholder::FriendName;
+    if (box == txtName)
+        return Placeholder::Name;
+    if (box == txtEmail)
+        return Placeholder::Email;
+    if (box == txtMessage)
+        return Placeholder::Message;
+    if (box == txtFriendName)
+        return Placeholder::FriendName;
     return Placeholder::FriendEmail;
 }
 
@@ -265,14 +276,14 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
             setBoxText(watched, placeholderOf(watched));
         break;
     case QEvent::KeyPress:
-        if (isAddressBox(watched) && static_cast<QKeyEvent *>(event)->text() == QLatin1String(" ")) {
+        if (isAddressBox(watched)
+            && static_cast<QKeyEvent *>(event)->text() == QLatin1String(" ")) {
             MsgBox(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical);
             static_cast<QWidget *>(watched)->setFocus();
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return Form::eventFilter(watched, event);
 }

@@ -80,21 +80,24 @@ void frmMain::createControls(QWidget *client)
 
 void frmMain::createModePanel(QWidget *client)
 {
-    fraSearch = makePanel(QStringLiteral("fraSearch"), QStringLiteral("Choose one of the following options"),
+    fraSearch = makePanel(QStringLiteral("fraSearch"),
+                          QStringLiteral("Choose one of the following options"),
                           twips(0, 1440, 6735, 2535), client);
     fraSearch->setFont(verdana(11.25, true));
 
-    const auto makeOption = [this](const QString &name, const QString &caption, const QRect &geometry) {
+    const auto makeOption = [this](const QString &name, const QString &caption,
+                                   const QRect &geometry) {
         auto *option = new QRadioButton(caption, fraSearch);
         option->setObjectName(name);
         option->setGeometry(geometry);
         option->setFont(verdana(9.75, true));
         return option;
     };
-    optSearchByRaga = makeOption(QStringLiteral("optSearchByRaga"), QStringLiteral("Search By Raga"),
-                                 twips(720, 600, 6495, 375));
-    optSearchByAilment = makeOption(QStringLiteral("optSearchByAilment"),
-                                    QStringLiteral("Search By Ailment"), twips(720, 1200, 6615, 375));
+    optSearchByRaga = makeOption(QStringLiteral("optSearchByRaga"),
+                                 QStringLiteral("Search By Raga"), twips(720, 600, 6495, 375));
+    optSearchByAilment =
+        makeOption(QStringLiteral("optSearchByAilment"), QStringLiteral("Search By Ailment"),
+                   twips(720, 1200, 6615, 375));
     optSearchByRaga->setChecked(true);
 
     cmdProceed = makeButton(QStringLiteral("cmdProceed"), QStringLiteral("Proceed"),
@@ -107,7 +110,8 @@ void frmMain::createModePanel(QWidget *client)
 void frmMain::createNamePanel(QWidget *client)
 {
     // Shares the mode panel's rectangle; the stage shown is the panel in front.
-    fraChoose = makePanel(QStringLiteral("fraChoose"), QString(), twips(0, 1440, 6735, 2535), client);
+    fraChoose =
+        makePanel(QStringLiteral("fraChoose"), QString(), twips(0, 1440, 6735, 2535), client);
 
     lblRagaCaption = makeCaption(QStringLiteral("lblRagaCaption"), ragaListCaption, fraChoose);
     lblRagaCaption->move(twips(1200), twips(840));
@@ -140,7 +144,7 @@ void frmMain::createMenus()
 void frmMain::setTabOrder()
 {
     QWidget *const chain[] = {cmdExit, optSearchByRaga, optSearchByAilment, cmdProceed,
-                              cmbRaga, cmbAilment, cmbGetResult};
+                              cmbRaga, cmbAilment,      cmbGetResult};
     for (size_t i = 1; i < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -175,7 +179,8 @@ void frmMain::cmdProceed_Click()
 
 void frmMain::cmbGetResult_Click()
 {
-    const SearchMode mode = optSearchByRaga->isChecked() ? SearchMode::ByRaga : SearchMode::ByAilment;
+    const SearchMode mode =
+        optSearchByRaga->isChecked() ? SearchMode::ByRaga : SearchMode::ByAilment;
     ShowLookupResult(Lookup(mode, cmbRaga->currentText().toStdString(),
                             cmbAilment->currentText().toStdString()));
 }
