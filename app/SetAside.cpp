@@ -8,16 +8,15 @@
 
 #include <cstdio>
 
-namespace {
-
-// Nothing at all there, not even a dangling link.
-bool isFree(const QString &path)
+Entry entryAt(const QString &path)
 {
     const QFileInfo info(path);
-    return !info.exists() && !info.isSymLink();
+    if (info.isSymLink())
+        return Entry::Other;
+    if (!info.exists())
+        return Entry::Nothing;
+    return info.isFile() ? Entry::File : Entry::Other;
 }
-
-} // namespace
 
 bool setAside(const QString &path)
 {
@@ -25,7 +24,7 @@ bool setAside(const QString &path)
         QString aside = path + QStringLiteral(".damaged");
         if (number > 1)
             aside += QLatin1Char('.') + QString::number(number);
-        if (!isFree(aside))
+        if (entryAt(aside) != Entry::Nothing)
             continue;
         // QFile::rename() refuses a dangling link and may copy what it cannot rename, which
         // would open a FIFO: the plain rename moves any kind of entry and opens nothing.

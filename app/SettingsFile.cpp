@@ -3,14 +3,15 @@
 
 #include "SettingsFile.h"
 
+#include "SetAside.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,23 +24,20 @@ QString defaultPath()
         .absoluteFilePath();
 }
 
-bool isRegularFileOrNothing(const QFileInfo &info)
+// A line that the store reads and writes back alike: a [group] or a key=value, and no comment,
+// which runs from a ';' outside quotes (the store quotes a ';' of its own) to the line's end.
+bool isGroupOrValue(const QByteArray &line)
 {
-    return !info.isSymLink() && (info.isFile() || !info.exists());
-}
-
-// The lines of a file that carry something, without the spaces around them.
-QSet<QByteArray> linesOf(const QString &path)
-{
-    QSet<QByteArray> lines;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            if (!line.trimmed().isEmpty())
-                lines.insert(line.trimmed());
-        }
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == '\\')
+            ++i;
+        else if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == ';' && !quoted)
+            return false;
     }
-    return lines;
+    return (line.startsWith('[') && line.endsWith(']')) || line.contains('=');
 }
 
 } // namespace
@@ -51,8 +49,8 @@ QString settingsFile()
         file.setFile(file.canonicalFilePath());
     // QSettings takes a lock beside the file when it writes, and waits for good on a folder
     // or a FIFO in the lock's place.
-    const QFileInfo lock(file.filePath() + QStringLiteral(".lock"));
-    if (!isRegularFileOrNothing(file) || !isRegularFileOrNothing(lock))
+    const QString lock = file.filePath() + QStringLiteral(".lock");
+    if (entryAt(file.filePath()) == Entry::Other || entryAt(lock) == Entry::Other)
         return QString();
 
     // The store writes a new file beside the old one and renames it over: it needs the folder.
@@ -64,21 +62,17 @@ QString settingsFile()
     return file.filePath();
 }
 
-bool survivesRewrite(const QSettings &store)
+bool survivesRewrite(const QString &file)
 {
-    const QSet<QByteArray> original = linesOf(store.fileName());
-    if (original.isEmpty())
+    QFile settings(file);
+    if (!settings.open(QIODevice::ReadOnly))
         return true;
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
+    // The store writes UTF-8: anything else would come back altered.
+    const QByteArray text = settings.readAll();
+    if (QString::fromUtf8(text).toUtf8() != text)
         return false;
-    // The store's own writer, on a scratch copy of what it read, shows what a rewrite keeps.
-    const QString trialPath = scratch.filePath(QStringLiteral("rewrite.conf"));
-    {
-        QSettings trial(trialPath, QSettings::IniFormat);
-        const QStringList keys = store.allKeys();
-        for (const QString &key : keys)
-            trial.setValue(key, store.value(key));
-    }
-    return linesOf(trialPath).contains(original);
+    const QList<QByteArray> lines = text.split('\n');
+    return std::all_of(lines.cbegin(), lines.cend(), [](const QByteArray &line) {
+        return line.trimmed().isEmpty() || isGroupOrValue(line.trimmed());
+    });
 }

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-class QSettings;
-
 // The file that QSettings keeps this program's settings in on Linux, named after the
 // organisation and the program, when it is one we can read and write without harm: a regular
 // file, or none yet, in a folder we may write to. A link to a regular file stands for that
@@ -15,6 +13,6 @@ class QSettings;
 // when the folder or the file cannot be written. Never opens the file.
 QString settingsFile();
 
-// Whether writing back what the store read keeps every line of its file. A rewrite keeps only
-// what the store could parse: comments, lines without "=" and binary junk are dropped.
-bool survivesRewrite(const QSettings &store);
+// Whether the settings store, writing the file back, would keep all that is in it: it keeps
+// only what it reads, and so drops comments, lines without "=" and junk.
+bool survivesRewrite(const QString &file);

@@ -10,8 +10,6 @@
 
 #include <QSettings>
 
-#include <optional>
-
 namespace {
 
 const QString lastReminderKey = QStringLiteral("Settings/Duration");
@@ -29,39 +27,26 @@ void UpdateReminder(const QDateTime &now)
     const QString file = settingsFile();
     if (file.isEmpty())
         return;
-    std::optional<QSettings> store(std::in_place, file, QSettings::IniFormat);
-    if (store->status() == QSettings::AccessError)
+    // A file that the store would not write back whole is kept, whole, beside a new one.
+    if (!survivesRewrite(file) && !setAside(file))
+        return;
+    QSettings store(file, QSettings::IniFormat);
+    if (store.status() != QSettings::NoError)
         return;
 
-    const auto record = [&] {
-        // A rewrite keeps only what the store could parse: a file holding more is kept whole,
-        // beside the new one.
-        if (!survivesRewrite(*store)) {
-            store.reset();
-            if (!setAside(file))
-                return;
-            store.emplace(file, QSettings::IniFormat);
-        }
-        // ISO 8601 reads back the same whatever the user's regional settings.
-        store->setValue(lastReminderKey, now.toString(Qt::ISODate));
-        store->sync();
-    };
-
+    // ISO 8601 reads back the same whatever the user's regional settings.
     const QDateTime last =
-        QDateTime::fromString(store->value(lastReminderKey).toString(), Qt::ISODate);
-    if (!last.isValid()) {
-        // First start, or a value damaged beyond reading: start counting from today.
-        record();
-        return;
-    }
-
+        QDateTime::fromString(store.value(lastReminderKey).toString(), Qt::ISODate);
     // Calendar days, either way: a clock set back by weeks brings the question too.
-    if (qAbs(now.date().daysTo(last.date())) <= quietDays)
+    if (last.isValid() && qAbs(now.date().daysTo(last.date())) <= quietDays)
         return;
-
-    const auto answer =
-        MsgBox(question, MessageIcon::Information, QMessageBox::Yes | QMessageBox::No);
-    record();
-    if (answer == QMessageBox::Yes)
+    // A first start, or a value damaged beyond reading, starts counting from today unasked.
+    const bool check =
+        last.isValid()
+        && MsgBox(question, MessageIcon::Information, QMessageBox::Yes | QMessageBox::No)
+               == QMessageBox::Yes;
+    store.setValue(lastReminderKey, now.toString(Qt::ISODate));
+    store.sync();
+    if (check)
         OpenLink(LinkDownload);
 }

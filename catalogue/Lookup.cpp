@@ -16,29 +16,19 @@ const Row *findByName(std::span<const Row> rows, std::string_view text)
 
 } // namespace
 
-const RagaEntry *FindRaga(std::string_view text)
-{
-    return findByName(Catalogue().ragas, text);
-}
-
-const AilmentEntry *FindAilment(std::string_view text)
-{
-    return findByName(Catalogue().ailments, text);
-}
-
 LookupResult Lookup(SearchMode mode, std::string_view ragaText, std::string_view ailmentText)
 {
     LookupResult result;
     result.mode = mode;
 
-    if (const RagaEntry *raga = FindRaga(ragaText)) {
+    if (const RagaEntry *raga = findByName(Catalogue().ragas, ragaText)) {
         result.ragaFound = true;
         result.chosenRaga = ragaText;
         result.diseaseItHelpCure = raga->diseaseItHelpCure;
         result.timeOfPerformance = raga->timeOfPerformance;
     }
 
-    if (const AilmentEntry *ailment = FindAilment(ailmentText)) {
+    if (const AilmentEntry *ailment = findByName(Catalogue().ailments, ailmentText)) {
         result.ailmentFound = true;
         result.chosenAilment = ailmentText;
         result.ragaItHelpCure = ailment->ragaItHelpCure;

@@ -25,7 +25,4 @@ struct LookupResult {
 };
 
 // Names match only when identical to the last character: no trimming, no case folding.
-const RagaEntry *FindRaga(std::string_view text);
-const AilmentEntry *FindAilment(std::string_view text);
-
 LookupResult Lookup(SearchMode mode, std::string_view ragaText, std::string_view ailmentText);

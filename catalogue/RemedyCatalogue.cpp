@@ -85,30 +85,10 @@ constexpr std::array<AilmentEntry, 29> ailmentTable{{
     {"Pregnancy", "Vasantha"},
 }};
 
-template <typename Row>
-std::vector<std::string_view> namesOf(std::span<const Row> rows)
-{
-    std::vector<std::string_view> names;
-    names.reserve(rows.size());
-    for (const Row &row : rows)
-        names.push_back(row.name);
-    return names;
-}
-
 } // namespace
 
 const RemedyCatalogue &Catalogue()
 {
     static constexpr RemedyCatalogue catalogue{ragaTable, ailmentTable};
     return catalogue;
-}
-
-std::vector<std::string_view> RagaNames()
-{
-    return namesOf(Catalogue().ragas);
-}
-
-std::vector<std::string_view> AilmentNames()
-{
-    return namesOf(Catalogue().ailments);
 }

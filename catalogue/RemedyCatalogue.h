@@ -5,7 +5,6 @@
 
 #include <span>
 #include <string_view>
-#include <vector>
 
 // The remedy catalogue: every raga and ailment the program knows, fixed at build time.
 // Texts are printable ASCII; a text of several lines joins them with CR LF.
@@ -29,6 +28,3 @@ struct RemedyCatalogue {
 
 // Both tables in their own order, which is also the order of the lists and of the search.
 const RemedyCatalogue &Catalogue();
-
-std::vector<std::string_view> RagaNames();
-std::vector<std::string_view> AilmentNames();

@@ -6,7 +6,6 @@
 // refer-a-friend form, and the ways out.
 #include "BrowserStub.h"
 #include "Controls.h"
-#include "EndApplication.h"
 #include "Form.h"
 #include "LinkHosts.h"
 #include "Lookup.h"

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: The Tunewell authors
 # SPDX-License-Identifier: MIT
 # The real TunewellApp as a native Wayland client of a headless Weston of its own: its main
-# window comes up at a fixed size, framed by the program itself, with no Qt frame that would
-# offer to minimise or maximise it. Given a file name, it also saves a picture of the window.
+# window comes up titled, at a fixed size, and named after the desktop entry, so that a desktop
+# shows it with the entry's name and icon. Given a file name, it also saves a picture of it.
 # Usage: wayland.sh path/to/TunewellApp [PICTURE.png]
 set -euo pipefail
 app=$(realpath "$1")
@@ -31,7 +31,8 @@ grep -q '\.set_title("Tunewell v1.0")' "$work/protocol" || fail "no window title
 least=$(grep -o 'set_min_size([0-9, ]*)' "$work/protocol" | tail -n 1 | tr -dc '0-9,')
 most=$(grep -o 'set_max_size([0-9, ]*)' "$work/protocol" | tail -n 1 | tr -dc '0-9,')
 [ -n "$least" ] && [ "$least" = "$most" ] || fail "the size is not fixed: from ($least) to ($most)"
-! grep -q libbradient "/proc/$pid/maps" || fail "Qt's own frame, with minimise and maximise buttons"
+entry=$(basename "$(dirname "$0")"/../packaging/*.desktop .desktop)
+grep -q "\.set_app_id(\"$entry\")" "$work/protocol" || fail "not named $entry: $(grep -o 'set_app_id.*' "$work/protocol")"
 if [ $# -ge 2 ]; then
     (cd "$work" && weston-screenshooter >/dev/null) || fail "Weston took no screenshot"
     # Weston puts a new window anywhere: the picture is the window with a margin of backdrop.

@@ -103,15 +103,6 @@ QLabel *makeCaption(const QString &objectName, const QString &text, QWidget *par
     return label;
 }
 
-void addSortedItem(QComboBox *list, const QString &entry)
-{
-    int position = 0;
-    while (position < list->count()
-           && list->itemText(position).compare(entry, Qt::CaseInsensitive) <= 0)
-        ++position;
-    list->insertItem(position, entry);
-}
-
 QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));

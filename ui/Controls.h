@@ -44,9 +44,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-// A choose-only list that keeps its entries sorted, ignoring case, whatever the order added.
-void addSortedItem(QComboBox *list, const QString &entry);
-
 QString toQString(std::string_view text);
 
 // A frame with a caption; opaque, so that of two frames on one place only the front one shows.

@@ -3,9 +3,8 @@
 
 #include "Form.h"
 
-#include "TitleBar.h"
-
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLayout>
 #include <QScreen>
@@ -26,7 +25,6 @@ Form::Form()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromLatin1(WindowCaption));
-    TitleBar::frame(this);
 }
 
 QList<Form *> Form::loadedForms()
@@ -43,6 +41,12 @@ QWidget *Form::createClientArea(int widthTwips, int heightTwips)
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     return client;
+}
+
+void Form::setTabOrder(std::initializer_list<QWidget *> controls)
+{
+    for (auto next = controls.begin() + 1; next < controls.end(); ++next)
+        QWidget::setTabOrder(*(next - 1), *next);
 }
 
 void Form::load()
@@ -101,4 +105,19 @@ void Form::closeEvent(QCloseEvent *event)
 {
     event->accept();
     unload();
+}
+
+void EndApplication()
+{
+    // Unloading the farewell window calls back in here; the outer call finishes the job.
+    static bool ending = false;
+    if (ending)
+        return;
+    ending = true;
+    // Unloading the main or result window puts the farewell window up once more: keep going
+    // until nothing is left.
+    while (!registry().isEmpty())
+        registry().constFirst()->unload();
+    QCoreApplication::exit(0);
+    ending = false;
 }

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QRect>
 
+#include <initializer_list>
+
 class QWidget;
 
 // The program's title, on every message box, and the caption of its windows.
@@ -34,8 +36,6 @@ class Form : public QMainWindow
 public:
     template <typename T>
     static T &get();
-    template <typename T>
-    static bool isLoaded();
     static QList<Form *> loadedForms();
 
     void showModeless();
@@ -50,6 +50,9 @@ protected:
 
     // Builds the fixed-size client area below the menu bar, if any, and returns it.
     QWidget *createClientArea(int widthTwips, int heightTwips);
+
+    // The keyboard's way through the controls, in this order (as Qt 6.6 does with a list).
+    static void setTabOrder(std::initializer_list<QWidget *> controls);
 
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
@@ -75,12 +78,5 @@ T &Form::get()
     return *current;
 }
 
-template <typename T>
-bool Form::isLoaded()
-{
-    for (Form *form : loadedForms()) {
-        if (qobject_cast<T *>(form))
-            return true;
-    }
-    return false;
-}
+// Unloads every loaded window, hidden ones too, then ends the program: the one way it ends.
+void EndApplication();

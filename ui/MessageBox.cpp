@@ -5,7 +5,6 @@
 
 #include "Controls.h"
 #include "Form.h"
-#include "TitleBar.h"
 
 QMessageBox::StandardButton MsgBox(const QString &text, MessageIcon icon,
                                    QMessageBox::StandardButtons buttons)
@@ -14,6 +13,5 @@ QMessageBox::StandardButton MsgBox(const QString &text, MessageIcon icon,
                                                   : QMessageBox::Information,
                     QString::fromLatin1(ApplicationTitle), displayText(text), buttons);
     box.setTextFormat(Qt::PlainText);
-    TitleBar::frame(&box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

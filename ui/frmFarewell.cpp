@@ -4,7 +4,6 @@
 #include "frmFarewell.h"
 
 #include "Controls.h"
-#include "EndApplication.h"
 #include "Links.h"
 #include "MessageBox.h"
 #include "RandomDraw.h"
@@ -114,7 +113,9 @@ frmFarewell::frmFarewell()
     QWidget *client = createClientArea(11115, 4725);
     paint(client, Qt::white, Qt::black);
     createControls(client);
-    setTabOrder();
+    setTabOrder({cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName,
+                 txtMessage});
+    cmdClose->setFocus();
 }
 
 void frmFarewell::createControls(QWidget *client)
@@ -210,15 +211,6 @@ void frmFarewell::createSoftwarePanel(QWidget *client)
     paint(lblGoToHome, Navy, Qt::yellow);
     lblGoToHome->setCursor(handPointer());
     connect(lblGoToHome, &LinkCaption::clicked, this, &frmFarewell::lblGoToHome_Click);
-}
-
-void frmFarewell::setTabOrder()
-{
-    QWidget *const chain[] = {cmdClose, Check1,         txtName,       cmdSubmit,
-                              txtEmail, txtFriendEmail, txtFriendName, txtMessage};
-    for (size_t i = 1; i < std::size(chain); ++i)
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
-    cmdClose->setFocus();
 }
 
 void frmFarewell::Form_Load()

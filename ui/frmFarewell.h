@@ -29,7 +29,6 @@ private:
     void createControls(QWidget *client);
     void createReferralForm(QWidget *client);
     void createSoftwarePanel(QWidget *client);
-    void setTabOrder();
 
     void txtMessage_Change();
     void Check1_Click();

@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "Lookup.h"
 #include "RandomDraw.h"
+#include "RemedyCatalogue.h"
 #include "ShowLookupResult.h"
 
 #include <QComboBox>
@@ -52,7 +53,8 @@ frmMain::frmMain()
     paint(client, Colours::Brown, Colours::Peach);
     createControls(client);
     createMenus();
-    setTabOrder();
+    setTabOrder({cmdExit, optSearchByRaga, optSearchByAilment, cmdProceed, cmbRaga, cmbAilment,
+                 cmbGetResult});
 }
 
 void frmMain::createControls(QWidget *client)
@@ -141,20 +143,16 @@ void frmMain::createMenus()
     createLinkMenus({"&Check for Software Update", "mnuFileSep1", "mnuFileSep2"});
 }
 
-void frmMain::setTabOrder()
-{
-    QWidget *const chain[] = {cmdExit, optSearchByRaga, optSearchByAilment, cmdProceed,
-                              cmbRaga, cmbAilment,      cmbGetResult};
-    for (size_t i = 1; i < std::size(chain); ++i)
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
-}
-
 void frmMain::Form_Load()
 {
-    for (std::string_view name : RagaNames())
-        cmbRaga->addItem(toQString(name));
-    for (std::string_view name : AilmentNames())
-        addSortedItem(cmbAilment, toQString(name)); // this list keeps itself sorted
+    for (const RagaEntry &raga : Catalogue().ragas)
+        cmbRaga->addItem(toQString(raga.name));
+    // Unlike the raga list, this one keeps its entries in order, whatever order they come in.
+    QStringList ailments;
+    for (const AilmentEntry &ailment : Catalogue().ailments)
+        ailments.append(toQString(ailment.name));
+    ailments.sort(Qt::CaseInsensitive);
+    cmbAilment->addItems(ailments);
     cmbAilment->setCurrentIndex(0);
     cmbRaga->setCurrentIndex(0);
     bringSearchToFront();

@@ -33,7 +33,6 @@ private:
     void createModePanel(QWidget *client);
     void createNamePanel(QWidget *client);
     void createMenus();
-    void setTabOrder();
 
     void cmdProceed_Click();
     void cmbGetResult_Click();
