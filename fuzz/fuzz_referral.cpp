@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QTEST_ASSERT(browser.opened.size() == 1);
     static const QString value = QStringLiteral("((?:[A-Za-z0-9._~-]|%[0-9A-F]{2})*)");
     static const QRegularExpression request(QRegularExpression::anchoredPattern(
-        "http://" + QRegularExpression::escape(QLatin1String(MainSiteHost))
+        "https://" + QRegularExpression::escape(QLatin1String(MainSiteHost))
         + "/twls-refer-a-friend\\.php\\?taf1=" + value + "&taf2=" + value + "&taf3=" + value
         + "&taf4=" + value + "&taf5=" + value + "&taf6=" + value));
     const QRegularExpressionMatch sent = request.match(browser.opened.first());

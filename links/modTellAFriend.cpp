@@ -75,7 +75,7 @@ std::optional<QString> submitReferral(const Referral &values)
 
 QString ReferralAddress(const Referral &values)
 {
-    return QStringLiteral("http://") + QLatin1String(MainSiteHost)
+    return QStringLiteral("https://") + QLatin1String(MainSiteHost)
            + QStringLiteral("/twls-refer-a-friend.php") + QStringLiteral("?taf1=")
            + encoded(values.name) + QStringLiteral("&taf2=") + encoded(values.email)
            + QStringLiteral("&taf3=") + encoded(values.message) + QStringLiteral("&taf4=")

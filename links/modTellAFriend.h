@@ -48,5 +48,6 @@ std::optional<QString> TellAFriend(const Referral &values);
 std::optional<QString> submitReferral(const Referral &values);
 
 // Each value goes in percent-encoded as UTF-8, so "&", "=", "+" or a line break in a
-// name or message arrives as that one value and cannot add or override a key.
+// name or message arrives as that one value and cannot add or override a key. The address
+// carries two people's names and e-mail addresses: it goes over TLS, never in clear text.
 QString ReferralAddress(const Referral &values);

@@ -14,8 +14,16 @@ class BrowserStub : public QObject
 {
     Q_OBJECT
 public:
-    BrowserStub() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-    ~BrowserStub() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    BrowserStub()
+    {
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+    }
+    ~BrowserStub() override
+    {
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
     QStringList opened;
     std::function<void()> onOpen; // runs as each address arrives
 public slots:

@@ -691,8 +691,8 @@ private slots:
         const QString proper = QStringLiteral("Please Enter Proper Email Address"),
                       distinct = QStringLiteral("Please Enter Distinct Email Addresses");
         const auto request = [](const char *values) {
-            return http(MainSiteHost, "/twls-refer-a-friend.php?") + values + "&taf6=http%3A%2F%2F"
-                   + ProductSiteHost + "%2F";
+            return "https://" + QLatin1String(MainSiteHost) + "/twls-refer-a-friend.php?" + values
+                   + "&taf6=http%3A%2F%2F" + ProductSiteHost + "%2F";
         };
         QTest::newRow("untouched form: no @ in the placeholders")
             << QStringList{"-", "-", "-", "-", "-"} << proper;
