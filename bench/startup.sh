@@ -75,7 +75,10 @@ for ((run = 1; run <= runs; ++run)); do
     echo "$tunewellTime $tunewellRss $bareTime $bareRss" >>"$work/results"
 done
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() {
+    sort -n | awk '{ v[NR] = $1 }
+                   END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
 tunewellTime=$(cut -d' ' -f1 "$work/results" | median)
 tunewellRss=$(cut -d' ' -f2 "$work/results" | median)
 bareTime=$(cut -d' ' -f3 "$work/results" | median)
@@ -89,5 +92,6 @@ awk -v tt="$tunewellTime" -v tr="$tunewellRss" -v bt="$bareTime" -v br="$bareRss
     printf "%-18s %16.1f %16.1f\n", "bare_window", bt / 1000, br / 1024
     printf "%-18s %16.3f %16.3f\n", "TunewellApp/bare", tt / bt, tr / br
     goal = 1.10
-    printf "Goal, both ratios within %.2f: %s\n", goal, (tt / bt <= goal && tr / br <= goal) ? "met" : "NOT met"
+    met = (tt / bt <= goal && tr / br <= goal) ? "met" : "NOT met"
+    printf "Goal, both ratios within %.2f: %s\n", goal, met
 }'

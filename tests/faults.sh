@@ -11,10 +11,18 @@ app=$(realpath "$1")
 # The ways to run it. Each start must show the main window and no message of its own.
 start() { $as "$@" "$app" & pid=$!; window frmMain >/dev/null || fail "no main window"; }
 # Runs the program as an ordinary user, for whom file permissions hold.
-nobody() { chmod 755 "$home"; chown -R 65534:65534 "$home"; as="setpriv --reuid=65534 --regid=65534 --clear-groups"; }
+nobody() {
+    chmod 755 "$home"; chown -R 65534:65534 "$home"
+    as="setpriv --reuid=65534 --regid=65534 --clear-groups"
+}
 # Starts, presses $press on the main window if a row asks (Alt+D twice: Donate sits on the menu
 # bar itself, its access key opens the page with no menu to wait for), and leaves.
-leave() { start; [ -z "$press" ] || xdotool windowfocus --sync "$(window frmMain)" key $press; no_message_box || fail "a message of its own"; end_cleanly "$pid"; }
+leave() {
+    start
+    [ -z "$press" ] || xdotool windowfocus --sync "$(window frmMain)" key $press
+    no_message_box || fail "a message of its own"
+    end_cleanly "$pid"
+}
 second_instance() {
     start; local first=$pid
     cp -r "$home/config" "$home/before"
@@ -28,11 +36,19 @@ second_instance() {
 }
 no_display() {
     env -u DISPLAY -u WAYLAND_DISPLAY "$app" 2>"$home/said" && fail "it ran without a display"
-    [ $? -eq 1 ] && [ "$(wc -l <"$home/said")" -eq 1 ] && grep -q 'DISPLAY and WAYLAND_DISPLAY' "$home/said" || fail "$(cat "$home/said")"
+    [ $? -eq 1 ] && [ "$(wc -l <"$home/said")" -eq 1 ] \
+        && grep -q 'DISPLAY and WAYLAND_DISPLAY' "$home/said" || fail "$(cat "$home/said")"
 }
 after_a_kill() { start; kill -9 "$pid"; wait "$pid" 2>/dev/null || true; leave; }
 
-while IFS='|' read -r name setup how check; do
+# What a row sets up: a settings file of these lines, kept in $home/written as well; a date.
+settings() { printf '%s\n' "$@" >"$settings"; cp "$settings" "$home/written"; }
+days_ago() { date -d "$1 days ago" +%FT%T; }
+
+# Rows: name | setup | how to run | check. A row too long for a line goes on after a '\'.
+while IFS= read -r row; do
+    while [[ $row == *\\ ]] && IFS= read -r more; do row=${row%\\}$more; done
+    IFS='|' read -r name setup how check <<<"$row"
     echo "$name"
     fresh_home
     as= press= && unset TMPDIR
@@ -43,22 +59,47 @@ done <<'ROWS'
 first start: the date is recorded | : | leave | grep -q '^Duration=' "$settings"
 a second instance says so and ends, the first and the settings untouched | : | second_instance | :
 a lock left by a killed instance is taken over | : | after_a_kill | :
-a sound date and the user's other keys are kept | printf '[Settings]\nDuration=%s\n\n[Other]\nkept=yes\n' "$(date -d '3 days ago' +%FT%T)" >"$settings"; cp "$settings" "$home/sound" | leave | cmp "$settings" "$home/sound"
+a sound date and the user's other keys are kept \
+    | settings '[Settings]' "Duration=$(days_ago 3)" '' '[Other]' kept=yes \
+    | leave | cmp "$settings" "$home/written"
+spaces around '=' and a quoted value: the date kept, nothing set aside \
+    | settings '[Other]' 'kept = "yes"' '[Settings]' "Duration = $(days_ago 3)" \
+    | leave | cmp "$settings" "$home/written" && [ ! -e "$settings.damaged" ]
+a comment: the file kept aside whole, a new one started \
+    | settings '; my own notes' '[Settings]' "Duration=$(days_ago 3)" \
+    | leave | cmp "$home/written" "$settings.damaged" && grep -q '^Duration=2' "$settings"
 a folder in the settings' place is left there | mkdir "$settings" | leave | [ -d "$settings" ]
-the settings file is binary garbage | head -c 4096 /dev/urandom >"$settings" | leave | :
-the config folder cannot be created | touch "$home/file"; export XDG_CONFIG_HOME=$home/file/config | leave | :
-no browser on the machine: links do nothing | as="env PATH=/nonexistent" press="alt+d alt+d" | leave | :
-an empty lock file, from a power cut, is taken over | : >"$lock"; touch -d '1 minute ago' "$lock" | leave | :
-a garbled lock file is taken over | head -c 64 /dev/urandom >"$lock"; touch -d '1 minute ago' "$lock" | leave | :
+the settings file is binary garbage: kept aside | head -c 4096 /dev/urandom >"$settings" \
+    | leave | [ -s "$settings.damaged" ]
+the config folder cannot be created | touch "$home/file"; export XDG_CONFIG_HOME=$home/file/config \
+    | leave | :
+no browser on the machine: links do nothing | as="env PATH=/nonexistent" press="alt+d alt+d" \
+    | leave | :
+an empty lock file, from a power cut, is taken over | : >"$lock"; touch -d '1 minute ago' "$lock" \
+    | leave | :
+a garbled lock file is taken over \
+    | head -c 64 /dev/urandom >"$lock"; touch -d '1 minute ago' "$lock" | leave | :
+an hour-old lock of an instance on another machine is taken over \
+    | printf '%s\n' 4242 TunewellApp elsewhere 0123abcd 4567ef >"$lock"; \
+      touch -d '1 hour ago' "$lock" | leave | :
 a folder in the lock's place is set aside | mkdir "$lock" | leave | [ -d "$lock.damaged" ]
-no runtime folder and Qt's fallback not ours: still one instance | export XDG_RUNTIME_DIR= TMPDIR=$home/tmp; mkdir -p -m 700 "$TMPDIR/runtime-nobody"; nobody; chown 0 "$TMPDIR/runtime-nobody" | second_instance | :
-settings linked to a file elsewhere: the file is used, the link kept | echo '[Other]' >"$home/kept.conf"; ln -s "$home/kept.conf" "$settings" | leave | [ -L "$settings" ] && grep -q '^Duration=' "$home/kept.conf"
-a dangling settings link: nothing created | ln -s "$home/gone.conf" "$settings" | leave | [ -L "$settings" ] && [ ! -e "$home/gone.conf" ]
-settings linked to a device: the device untouched | mknod "$home/null" c 1 3; ln -s "$home/null" "$settings" | leave | [ -c "$home/null" ]
+no runtime folder and Qt's fallback not ours: still one instance \
+    | export XDG_RUNTIME_DIR= TMPDIR=$home/tmp; mkdir -p -m 700 "$TMPDIR/runtime-nobody"; nobody; \
+      chown 0 "$TMPDIR/runtime-nobody" | second_instance | :
+settings linked to a file elsewhere: the file is used, the link kept \
+    | echo '[Other]' >"$home/kept.conf"; ln -s "$home/kept.conf" "$settings" \
+    | leave | [ -L "$settings" ] && grep -q '^Duration=' "$home/kept.conf"
+a dangling settings link: nothing created | ln -s "$home/gone.conf" "$settings" \
+    | leave | [ -L "$settings" ] && [ ! -e "$home/gone.conf" ]
+settings linked to a device: the device untouched | mknod "$home/null" c 1 3; \
+    ln -s "$home/null" "$settings" | leave | [ -c "$home/null" ]
 a FIFO in the settings' place: no hang, left there | mkfifo "$settings" | leave | [ -p "$settings" ]
-lines the store cannot read: kept aside whole | printf 'my own notes\n[Settings]\nDuration=?\n' >"$settings"; cp "$settings" "$home/own" | leave | cmp "$home/own" "$settings.damaged" && grep -q '^Duration=2' "$settings"
-a read-only config folder: never asked for want of a write | printf '[Settings]\nDuration=2020-01-01T00:00:00\n' >"$settings"; nobody; chmod 555 "$home/config/Tunewell" | leave | grep -q '^Duration=2020' "$settings"
-at twice the scale on 1024x768 the farewell window's corner is on screen | as="env QT_SCALE_FACTOR=2" | leave | [ "$X" -ge 0 ] && [ "$Y" -ge 0 ]
-no display: one line says so, nothing written | unset QT_QPA_PLATFORM | no_display | [ -z "$(ls -A "$home/config/Tunewell")" ]
+a read-only config folder: never asked for want of a write \
+    | settings '[Settings]' Duration=2020-01-01T00:00:00; nobody; \
+      chmod 555 "$home/config/Tunewell" | leave | grep -q '^Duration=2020' "$settings"
+at twice the scale on 1024x768 the farewell window's corner is on screen \
+    | as="env QT_SCALE_FACTOR=2" | leave | [ "$X" -ge 0 ] && [ "$Y" -ge 0 ]
+no display: one line says so, nothing written | unset QT_QPA_PLATFORM | no_display \
+    | [ -z "$(ls -A "$home/config/Tunewell")" ]
 no display, though X is asked for by name: the same | : | no_display | :
 ROWS

@@ -32,9 +32,11 @@ least=$(grep -o 'set_min_size([0-9, ]*)' "$work/protocol" | tail -n 1 | tr -dc '
 most=$(grep -o 'set_max_size([0-9, ]*)' "$work/protocol" | tail -n 1 | tr -dc '0-9,')
 [ -n "$least" ] && [ "$least" = "$most" ] || fail "the size is not fixed: from ($least) to ($most)"
 entry=$(basename "$(dirname "$0")"/../packaging/*.desktop .desktop)
-grep -q "\.set_app_id(\"$entry\")" "$work/protocol" || fail "not named $entry: $(grep -o 'set_app_id.*' "$work/protocol")"
+grep -q "\.set_app_id(\"$entry\")" "$work/protocol" \
+    || fail "not named $entry: $(grep -o 'set_app_id.*' "$work/protocol")"
 if [ $# -ge 2 ]; then
     (cd "$work" && weston-screenshooter >/dev/null) || fail "Weston took no screenshot"
     # Weston puts a new window anywhere: the picture is the window with a margin of backdrop.
-    convert "$work"/wayland-screenshot-*.png -strip -trim +repage -bordercolor '#3a6e8f' -border 24 "$2"
+    convert "$work"/wayland-screenshot-*.png -strip -trim +repage -bordercolor '#3a6e8f' \
+        -border 24 "$2"
 fi
