@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "RandomDraw.h"
 #include "SetAside.h"
+#include "SettingsFile.h"
 #include "UpdateReminder.h"
 #include "frmMain.h"
 
@@ -20,15 +21,15 @@ namespace {
 
 // The user's runtime folder. Qt gives none when that folder is unusable and its own fallback
 // in the temporary folder belongs to someone else: a folder of our own in the user's data
-// folder stands in then, never the root of the file system.
+// folder stands in then, and without a home, nothing.
 QString lockFolder()
 {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (!runtime.isEmpty())
         return runtime;
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(own);
-    return own;
+    const QString data = userFolder("XDG_DATA_HOME", QStringLiteral(".local/share"));
+    const QString own = data + QStringLiteral("/Tunewell/TunewellApp");
+    return !data.isEmpty() && QDir().mkpath(own) ? own : QString();
 }
 
 // One instance per user. Qt's lock names its holder, who keeps an flock on it while alive. A
@@ -38,9 +39,11 @@ QString lockFolder()
 // ample for a starting instance to write its name into the lock it has just made.
 bool anotherInstanceRunning()
 {
-    static QLockFile lock(lockFolder() + QLatin1Char('/') + QCoreApplication::applicationName()
+    static const QString folder = lockFolder();
+    static QLockFile lock(folder + QLatin1Char('/') + QCoreApplication::applicationName()
                           + QStringLiteral(".lock"));
-    if (lock.isLocked())
+    // Nowhere to keep a lock tells nothing about other instances: let this one run.
+    if (folder.isEmpty() || lock.isLocked())
         return false;
     // A lock is always a regular file. Anything else in its place (a folder, a link, a FIFO) is
     // no instance's lock and would stand there for good; QLockFile would even open a FIFO, and

@@ -9,20 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 
 namespace {
-
-// Where QSettings, built without arguments, keeps the settings of this user and program.
-QString defaultPath()
-{
-    return QFileInfo(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                     + QLatin1Char('/') + QCoreApplication::organizationName() + QLatin1Char('/')
-                     + QCoreApplication::applicationName() + QStringLiteral(".conf"))
-        .absoluteFilePath();
-}
 
 // A line that the store reads and writes back alike: a [group] or a key=value, and no comment,
 // which runs from a ';' outside quotes (the store quotes a ';' of its own) to the line's end.
@@ -42,9 +32,24 @@ bool isGroupOrValue(const QByteArray &line)
 
 } // namespace
 
+QString userFolder(const char *variable, const QString &inHome)
+{
+    const QString folder = qEnvironmentVariable(variable);
+    if (QDir::isAbsolutePath(folder))
+        return folder;
+    const QString home = qEnvironmentVariable("HOME");
+    return QDir::isAbsolutePath(home) ? home + QLatin1Char('/') + inHome : QString();
+}
+
 QString settingsFile()
 {
-    QFileInfo file(defaultPath());
+    // Where QSettings, built without arguments, keeps the settings of this user and program.
+    const QString config = userFolder("XDG_CONFIG_HOME", QStringLiteral(".config"));
+    if (config.isEmpty())
+        return QString();
+    QFileInfo file(config + QLatin1Char('/') + QCoreApplication::organizationName()
+                   + QLatin1Char('/') + QCoreApplication::applicationName()
+                   + QStringLiteral(".conf"));
     if (file.isSymLink() && file.isFile())
         file.setFile(file.canonicalFilePath());
     // QSettings takes a lock beside the file when it writes, and waits for good on a folder
@@ -65,6 +70,9 @@ QString settingsFile()
 bool survivesRewrite(const QString &file)
 {
     QFile settings(file);
+    // Far more than the program ever writes is junk: it is not even read.
+    if (settings.size() > 64 * 1024)
+        return false;
     if (!settings.open(QIODevice::ReadOnly))
         return true;
     // The store writes UTF-8: anything else would come back altered.

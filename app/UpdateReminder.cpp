@@ -8,6 +8,7 @@
 #include "SetAside.h"
 #include "SettingsFile.h"
 
+#include <QLockFile>
 #include <QSettings>
 
 namespace {
@@ -30,6 +31,9 @@ void UpdateReminder(const QDateTime &now)
     // A file that the store would not write back whole is kept, whole, beside a new one.
     if (!survivesRewrite(file) && !setAside(file))
         return;
+    // The store would wait half a minute for a lock of its own that names nobody, as a run killed
+    // while writing leaves it; when no one holds it, it goes at once.
+    QLockFile(file + QStringLiteral(".lock")).removeStaleLockFile();
     QSettings store(file, QSettings::IniFormat);
     if (store.status() != QSettings::NoError)
         return;

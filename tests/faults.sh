@@ -68,6 +68,17 @@ spaces around '=' and a quoted value: the date kept, nothing set aside \
 a comment: the file kept aside whole, a new one started \
     | settings '; my own notes' '[Settings]' "Duration=$(days_ago 3)" \
     | leave | cmp "$home/written" "$settings.damaged" && grep -q '^Duration=2' "$settings"
+a header left open: the file kept aside, the reminder going on \
+    | settings '[Settings' "Duration=$(days_ago 3)" \
+    | leave | cmp "$home/written" "$settings.damaged" && grep -q '^Duration=2' "$settings"
+a file kept aside earlier is kept too | settings junk; echo earlier >"$settings.damaged" \
+    | leave | grep -qx earlier "$settings.damaged" && cmp "$home/written" "$settings.damaged.2"
+ten megabytes of junk: kept aside unread | truncate -s 10M "$settings" \
+    | leave | [ -s "$settings.damaged" ] && grep -q '^Duration=2' "$settings"
+an empty settings lock, its writer killed: taken over at once | : >"$settings.lock" \
+    | leave | grep -q '^Duration=' "$settings"
+a folder in the settings lock's place: left there | mkdir "$settings.lock" \
+    | leave | [ -d "$settings.lock" ]
 a folder in the settings' place is left there | mkdir "$settings" | leave | [ -d "$settings" ]
 the settings file is binary garbage: kept aside | head -c 4096 /dev/urandom >"$settings" \
     | leave | [ -s "$settings.damaged" ]
@@ -83,6 +94,9 @@ an hour-old lock of an instance on another machine is taken over \
     | printf '%s\n' 4242 TunewellApp elsewhere 0123abcd 4567ef >"$lock"; \
       touch -d '1 hour ago' "$lock" | leave | :
 a folder in the lock's place is set aside | mkdir "$lock" | leave | [ -d "$lock.damaged" ]
+a dangling link in the lock's place is set aside | ln -s "$home/gone" "$lock" \
+    | leave | [ -L "$lock.damaged" ]
+a FIFO in the lock's place is set aside, unopened | mkfifo "$lock" | leave | [ -p "$lock.damaged" ]
 no runtime folder and Qt's fallback not ours: still one instance \
     | export XDG_RUNTIME_DIR= TMPDIR=$home/tmp; mkdir -p -m 700 "$TMPDIR/runtime-nobody"; nobody; \
       chown 0 "$TMPDIR/runtime-nobody" | second_instance | :
@@ -97,8 +111,14 @@ a FIFO in the settings' place: no hang, left there | mkfifo "$settings" | leave 
 a read-only config folder: never asked for want of a write \
     | settings '[Settings]' Duration=2020-01-01T00:00:00; nobody; \
       chmod 555 "$home/config/Tunewell" | leave | grep -q '^Duration=2020' "$settings"
-at twice the scale on 1024x768 the farewell window's corner is on screen \
-    | as="env QT_SCALE_FACTOR=2" | leave | [ "$X" -ge 0 ] && [ "$Y" -ge 0 ]
+at three times the scale on 1024x768, the farewell window's corner on screen \
+    | as="env QT_SCALE_FACTOR=3" | leave | [ "$X" -ge 0 ] && [ "$Y" -ge 0 ]
+a relative XDG_CONFIG_HOME is ignored | mkdir "$home/cwd"; as="env -C $home/cwd" \
+    XDG_CONFIG_HOME=relative | leave | [ -z "$(ls -A "$home/cwd")" ] \
+    && grep -q '^Duration=' "$home/.config/Tunewell/TunewellApp.conf"
+no home: nothing written | mkdir -m 777 "$home/cwd" "$home/tmp"; unset HOME XDG_CONFIG_HOME \
+    XDG_RUNTIME_DIR; as="setpriv --reuid=65534 --regid=65534 --clear-groups env -C $home/cwd \
+    TMPDIR=$home/tmp" | leave | [ -z "$(find "$home" -newer "$home/tmp" ! -path "$home/tmp*")" ]
 no display: one line says so, nothing written | unset QT_QPA_PLATFORM | no_display \
     | [ -z "$(ls -A "$home/config/Tunewell")" ]
 no display, though X is asked for by name: the same | : | no_display | :
