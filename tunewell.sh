@@ -13,7 +13,8 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev qt6-base-dev qt6-qpa-plugins libgl-dev
           xvfb xdotool x11-utils imagemagick fonts-dejavu-core weston qt6-wayland
-          clang-format desktop-file-utils appstream dpkg-dev file binutils time git lintian reuse)
+          clang-format desktop-file-utils appstream dpkg-dev file binutils time git lintian reuse
+          rpm rpmlint)
 
 install_missing() {
     local missing=() package
