@@ -13,7 +13,8 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev qt6-base-dev qt6-qpa-plugins libgl-dev
           xvfb xdotool x11-utils imagemagick fonts-dejavu-core weston qt6-wayland
-          clang-format desktop-file-utils appstream dpkg-dev file binutils time git lintian reuse)
+          clang-format desktop-file-utils appstream dpkg-dev file binutils time git lintian reuse
+          rpm rpmlint)
 
 install_missing() {
     local missing=() package
@@ -35,19 +36,35 @@ build() {
     cmake --build build
 }
 
+# Runs a command with its output held back, shown only if it fails.
+quietly() {
+    local log status=0
+    log=$(mktemp)
+    "$@" >"$log" 2>&1 || status=$?
+    ((status == 0)) || cat "$log" >&2
+    rm -f "$log"
+    return "$status"
+}
+
 run() {
     if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
         exec build/TunewellApp
     fi
-    echo "No display here: running Tunewell on a virtual one and taking a screenshot instead."
+    # No display: Tunewell runs on a virtual one, in a home of its own that goes with the run, so
+    # that the user's settings and lock are never touched, and leaves a screenshot of its window.
     local shot="$PWD/build/tunewell-screenshot.png"
-    tools/with_xvfb.sh 1024x768 bash -c '
+    home=$(mktemp -d) # not local: the trap reads it when the script ends
+    trap 'rm -rf "$home"' EXIT
+    mkdir -m 700 "$home/runtime"
+    HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_STATE_HOME=$home/state \
+    XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime \
+        tools/with_xvfb.sh 1024x768 bash -c '
         build/TunewellApp &
         app=$!
         timeout 30 xdotool search --sync --onlyvisible --name "Tunewell v1.0" >/dev/null
         import -window root "$1"
         kill "$app"; wait "$app" || true' _ "$shot"
-    echo "Screenshot: $shot"
+    echo "$shot"
 }
 
 run_tests() {
@@ -82,7 +99,7 @@ hunt() {
 }
 
 case "${1:-}" in
-    run) install_missing; build; run ;;
+    run) install_missing; quietly build; run ;;
     test) install_missing; build; run_tests ;;
     screenshots) install_missing; build; tools/screenshots.sh build docs/screenshots
         tests/wayland.sh build/TunewellApp docs/screenshots/wayland-main.png ;;

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: The Tunewell authors
 # SPDX-License-Identifier: MIT
-# Makes Tunewell's Debian package from a build folder and checks it as a distribution and a
-# user's machine meet it: lintian's verdict, the same bytes from two fresh builds, the files it
-# installs, the packages it asks apt for, and that the program in it starts on a virtual X
-# display. Usage: package.sh path/to/build-folder
+# Makes Tunewell's Debian package and RPM from a build folder and checks them as distributions
+# and a user's machine meet them: lintian's and rpmlint's verdicts, the same bytes from two fresh
+# builds, the files they install, the packages they ask for, and that the program in them starts
+# on a virtual X display. Usage: package.sh path/to/build-folder
 set -euo pipefail
 source "$(dirname "$0")/x11_session.sh" "$@"
 build=$(realpath "$1")
@@ -12,44 +12,65 @@ source=$(realpath "$(dirname "$0")/..")
 work=$(mktemp -d -p "$home")
 
 pack() {
-    (cd "$work" && cpack --config "$1/CPackConfig.cmake" -B "$2") >"$work/cpack.log" 2>&1 \
+    (cd "$work" && cpack --config "$1/CPackConfig.cmake" -B "$2" "${@:3}") >"$work/cpack.log" 2>&1 \
         || { cat "$work/cpack.log"; fail "cpack failed in $1"; }
 }
 
-# cpack makes one package, tunewell_1.0, with no error, warning or information from lintian.
+# cpack makes one package, tunewell_1.0, and one RPM, tunewell-1.0-1.
 pack "$build" "$work/out"
+pack "$build" "$work/out" -G RPM
 deb=$(echo "$work"/out/tunewell_1.0_*.deb)
-[ -f "$deb" ] || fail "expected one package tunewell_1.0, found: $(ls "$work/out")"
-# lintian also checks the file permissions, the hardening of the program, the manual page and
-# the change log. A tag that has to stay would be suppressed here, with the reason; none has to.
-lintian --fail-on error,warning,info --display-info "$deb" >"$work/lintian.log" 2>&1 \
-    || { cat "$work/lintian.log"; fail "lintian"; }
+rpm=$(echo "$work"/out/tunewell-1.0-1.*.rpm)
+[ -f "$deb" ] && [ -f "$rpm" ] || fail "expected tunewell_1.0 and tunewell-1.0-1: $(ls "$work/out")"
 
-# Two fresh builds of this source, in two other folders at two times, pack to the same bytes.
-for copy in one other/two; do
+# Two fresh builds pack to the same bytes: in two folders, at two times, under two umasks, one
+# of this source and one of an archive of it that has no git history.
+fresh() ( # umask, source folder, build folder
+    umask "$1"
     # cpack then builds nothing but the program, which is all that the package needs.
-    cmake -S "$source" -B "$work/$copy" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    cmake -S "$2" -B "$3" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
-    cmake --build "$work/$copy" --target TunewellApp
-    pack "$work/$copy" "$work/$copy/out"
-done
+    cmake --build "$3" --target TunewellApp
+    pack "$3" "$3/out"
+)
+tree=$(git -C "$source" stash create) # the source as it is, changes not yet committed too
+git -C "$source" archive --prefix=archive/ "${tree:-HEAD}" | tar -x -C "$work"
+fresh 002 "$source" "$work/one"
+fresh 022 "$work/archive" "$work/other/two"
 cmp "$work"/one/out/*.deb "$work"/other/two/out/*.deb || fail "one source made two packages"
+
+# No error, warning or information from lintian on the package made under umask 002, the one
+# most likely to go wrong, nor an error from rpmlint (the README says why each of its warnings
+# stays). lintian also checks the file permissions, the hardening of the program, the manual
+# page and the change log.
+lintian --fail-on error,warning,info --display-info "$work"/one/out/*.deb \
+    >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
+rpmlint -c "$source/packaging/rpmlint.toml" "$rpm" >"$work/rpmlint.log" 2>&1 \
+    || { cat "$work/rpmlint.log"; fail "rpmlint"; }
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+# The RPM holds the same files and links (of the folders, only its own).
+diff <(rpm -qp --qf '[%{FILEMODES:perms} %{FILENAMES}\n]' "$rpm" | sed -n 's/^[^d][^ ]* //p') \
+    <(cd "$root" && find . ! -type d | cut -c2- | LC_ALL=C sort) || fail "the RPM holds other files"
+# The program finds Qt where the system keeps its libraries, not by a path of its own.
+! readelf -d "$root/usr/bin/TunewellApp" | grep -E 'RUNPATH|RPATH' || fail "a RUNPATH or RPATH"
 
 # The metainfo, valid on its own and with the installed tree (pedantic hints are shown only).
 appstreamcli validate-tree --no-net --strict --pedantic "$root" >"$work/appstream.log" 2>&1 \
     || { cat "$work/appstream.log"; fail "appstreamcli validate-tree"; }
 
-# Depends names Qt and its platform plugins; Recommends, Qt's Wayland.
+# Depends names Qt and its platform plugins; Recommends, Qt's Wayland. rpm finds the same
+# libraries by itself.
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "Recommends lacks qt6-wayland"
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
     dpkg-deb -f "$deb" Depends | grep -q "\b$package\b" || fail "Depends lacks $package"
 done
+rpm -qp --requires "$rpm" | grep -q '^libQt6Widgets\.so\.6()' || fail "Requires lacks Qt"
 
 # The packaged program starts, by its desktop entry's Exec line, and shows its window.
-"$root/usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root/usr/share/applications/io.example.Tunewell.desktop")" & app=$!
-[ "$(xdotool getwindowpid "$(window frmMain)")" = "$app" ] || fail "no window of the packaged program"
-grep -q '^Duration=' "$settings" || fail "the program kept its setting somewhere other than the test's own home"
+entry=$root/usr/share/applications/io.example.Tunewell.desktop
+"$root/usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")" & app=$!
+[ "$(xdotool getwindowpid "$(window frmMain)")" = "$app" ] || fail "no window of the packaged one"
+grep -q '^Duration=' "$settings" || fail "the program kept its setting out of the test's own home"
 end_cleanly "$app"
