@@ -64,7 +64,7 @@ QWidget *BrandedForm::createPromotions(QWidget *client, const QRect &band, const
                                        const QRect &fullBrand, Promotion inFront)
 {
     QWidget *Frame5 = makeBand(QStringLiteral("Frame5"), band, client);
-    // The sibling made last is drawn on top.
+    // The sibling made last is drawn on top; the one it covers is hidden, as in bringToFront().
     if (inFront == Promotion::CoBrandInFront) {
         lblFullBrand =
             makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
@@ -74,6 +74,7 @@ QWidget *BrandedForm::createPromotions(QWidget *client, const QRect &band, const
         lblFullBrand =
             makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
     }
+    (inFront == Promotion::CoBrandInFront ? lblFullBrand : lblCobrand)->hide();
     connect(lblCobrand, &LinkCaption::clicked, this, &BrandedForm::lblCobrand_Click);
     connect(lblFullBrand, &LinkCaption::clicked, this, &BrandedForm::lblFullBrand_Click);
     return Frame5;

@@ -42,6 +42,15 @@ void setCaption(QLabel *label, const QString &text)
         label->adjustSize();
 }
 
+void bringToFront(QWidget *front, QWidget *behind, QWidget *focus)
+{
+    front->show();
+    front->raise();
+    if (focus)
+        focus->setFocus();
+    behind->hide();
+}
+
 namespace {
 
 class AccessibleLinkCaption : public QAccessibleWidget

@@ -28,6 +28,11 @@ void paint(QWidget *widget, const QColor &background, const QColor &text);
 QString displayText(const QString &text);
 void setCaption(QLabel *label, const QString &text);
 
+// Of two opaque controls on one place only the one in front is seen. The one behind is hidden
+// too, which changes no pixel, so that neither Tab nor a screen reader reaches what nobody can
+// see. The focus, if given, moves before anything is hidden, never through a hidden control.
+void bringToFront(QWidget *front, QWidget *behind, QWidget *focus = nullptr);
+
 // A caption that acts like a web link: pointing hand, a click signal, and to a screen reader
 // a link it can press.
 class LinkCaption : public QLabel

@@ -15,9 +15,9 @@ void ShowLookupResult(const LookupResult &result)
 {
     frmDisplay &display = Form::get<frmDisplay>();
     if (result.mode == SearchMode::ByRaga)
-        display.fraRagaResult->raise();
+        bringToFront(display.fraRagaResult, display.fraAilmentResult);
     else
-        display.fraAilmentResult->raise();
+        bringToFront(display.fraAilmentResult, display.fraRagaResult);
 
     // A half that found nothing leaves its captions as the window was built.
     if (result.ragaFound) {

@@ -22,12 +22,13 @@ QGroupBox *makeResultPanel(const QString &name, QWidget *client)
     return panel;
 }
 
-void addHeading(const QString &name, const QString &text, int left, int top, QWidget *panel)
+QLabel *addHeading(const QString &name, const QString &text, int left, int top, QWidget *panel)
 {
     QLabel *heading = makeCaption(name, text, panel);
     heading->setFont(verdana(9.75, true, true));
     heading->move(twips(left), twips(top));
     heading->adjustSize();
+    return heading;
 }
 
 // A one-line value that widens to fit its text.
@@ -107,12 +108,15 @@ void frmDisplay::createAilmentPanel(QWidget *client)
                fraAilmentResult);
     lblRagaItHelpCure = addLinesBox(QStringLiteral("lblRagaItHelpCure"), 1200, fraAilmentResult);
 
-    // An ailment has no time of performance: this row lies below the panel's edge, unseen.
-    addHeading(QStringLiteral("Label8"), QStringLiteral("Time Of Performance"), 360, 3840,
-               fraAilmentResult);
+    // An ailment has no time of performance: this row lies below the panel's edge, unseen, and
+    // hidden, so that a screen reader does not read it out either.
+    QLabel *Label8 = addHeading(QStringLiteral("Label8"), QStringLiteral("Time Of Performance"),
+                                360, 3840, fraAilmentResult);
     lblTimeOfPerformanceAilment =
         addValue(QStringLiteral("lblTimeOfPerformanceAilment"),
                  QStringLiteral("lblTimeOfPerformanceAilment"), 3480, 4080, fraAilmentResult);
+    Label8->hide();
+    lblTimeOfPerformanceAilment->hide();
 }
 
 void frmDisplay::createMenus()

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <cmath>
 
@@ -73,11 +74,16 @@ void frmMain::createControls(QWidget *client)
     createPromotions(client, twips(0, 3960, 6735, 855), twips(120, 165, 6225, 615),
                      twips(120, 160, 6225, 615), Promotion::CoBrandInFront);
 
-    // Lies below the client area: never seen, yet Alt+X and File > Exit still press it.
+    // Lies below the client area: never seen, yet Alt+X and File > Exit still press it. Hidden
+    // as well, so that Tab and a screen reader pass it by; a hidden button's access key no
+    // longer works, so the window answers it instead.
     cmdExit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
                          twips(5040, 5640, 2085, 315), QColor(124, 165, 231), client);
     cmdExit->setFont(verdana(9, true));
+    cmdExit->hide();
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(new QShortcut(QKeySequence::mnemonic(cmdExit->text()), this), &QShortcut::activated,
+            cmdExit, &QPushButton::click);
 }
 
 void frmMain::createModePanel(QWidget *client)
@@ -160,9 +166,9 @@ void frmMain::Form_Load()
 
 void frmMain::bringSearchToFront()
 {
-    fraSearch->raise();
     // The panel behind keeps its controls; the keyboard follows the one the user sees.
-    (optSearchByRaga->isChecked() ? optSearchByRaga : optSearchByAilment)->setFocus();
+    bringToFront(fraSearch, fraChoose,
+                 optSearchByRaga->isChecked() ? optSearchByRaga : optSearchByAilment);
 }
 
 void frmMain::cmdProceed_Click()
@@ -171,8 +177,7 @@ void frmMain::cmdProceed_Click()
     setCaption(lblRagaCaption, byRaga ? ragaListCaption : ailmentListCaption);
     cmbRaga->setVisible(byRaga);
     cmbAilment->setVisible(!byRaga);
-    fraChoose->raise();
-    (byRaga ? cmbRaga : cmbAilment)->setFocus();
+    bringToFront(fraChoose, fraSearch, byRaga ? cmbRaga : cmbAilment);
 }
 
 void frmMain::cmbGetResult_Click()
@@ -198,7 +203,7 @@ void frmMain::CoBrand_Randomize()
     // std::lrint rounds to the nearest whole number and halves to the even one.
     const long pick = std::lrint(RandomDraw::next() * 6 + 1);
     if (pick == 2 || pick == 4 || pick == 6)
-        lblFullBrand->raise();
+        bringToFront(lblFullBrand, lblCobrand);
     else if (pick == 1 || pick == 3 || pick == 5)
-        lblCobrand->raise();
+        bringToFront(lblCobrand, lblFullBrand);
 }
