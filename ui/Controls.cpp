@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
 
 QFont verdana(qreal pointSize, bool bold, bool underline)
 {
@@ -95,6 +97,7 @@ LinkCaption::LinkCaption(const QString &objectName, const QString &text, QWidget
     setObjectName(objectName);
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void LinkCaption::mouseReleaseEvent(QMouseEvent *event)
@@ -102,6 +105,30 @@ void LinkCaption::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+void LinkCaption::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void LinkCaption::paintEvent(QPaintEvent *)
+{
+    // Drawn as a caption that takes no focus: QLabel lays out one that does as a text document,
+    // which puts its letters a pixel apart from where they were.
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(),
+                          alignment() | (wordWrap() ? Qt::TextWordWrap : 0), option.palette,
+                          isEnabled(), text(), foregroundRole());
+    if (hasFocus())
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 QLabel *makeCaption(const QString &objectName, const QString &text, QWidget *parent)

@@ -34,7 +34,8 @@ void setCaption(QLabel *label, const QString &text);
 void bringToFront(QWidget *front, QWidget *behind, QWidget *focus = nullptr);
 
 // A caption that acts like a web link: pointing hand, a click signal, and to a screen reader
-// a link it can press.
+// a link it can press. Tab reaches it after the window's other controls, it shows the focus,
+// and Enter or Space opens it, as in a browser.
 class LinkCaption : public QLabel
 {
     Q_OBJECT
@@ -47,6 +48,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 QString toQString(std::string_view text);

@@ -61,6 +61,7 @@ frmDisplay::frmDisplay()
     paint(client, Colours::Brown, Colours::Peach);
     createControls(client);
     createMenus();
+    setTabOrder({cmdBack, Label61, lblFullBrand, lblCobrand});
     cmdBack->setFocus();
 }
 

@@ -114,7 +114,7 @@ frmFarewell::frmFarewell()
     paint(client, Qt::white, Qt::black);
     createControls(client);
     setTabOrder({cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName,
-                 txtMessage});
+                 txtMessage, lblGoToHome});
     cmdClose->setFocus();
 }
 
@@ -203,9 +203,8 @@ void frmFarewell::createSoftwarePanel(QWidget *client)
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setWordWrap(true);
 
-    auto *lblGoToHome =
-        new LinkCaption(QStringLiteral("lblGoToHome"),
-                        QStringLiteral("Click Here To Visit Lantern Softwares"), Frame6);
+    lblGoToHome = new LinkCaption(QStringLiteral("lblGoToHome"),
+                                  QStringLiteral("Click Here To Visit Lantern Softwares"), Frame6);
     lblGoToHome->setGeometry(twips(75, 4250, 3585, 210));
     lblGoToHome->setFont(verdana(8.25, true));
     paint(lblGoToHome, Navy, Qt::yellow);

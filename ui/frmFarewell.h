@@ -5,6 +5,7 @@
 
 #include "Form.h"
 
+class LinkCaption;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -50,4 +51,5 @@ private:
     QLineEdit *txtFriendEmail = nullptr;
     QPlainTextEdit *txtMessage = nullptr;
     QPushButton *cmdSubmit = nullptr;
+    LinkCaption *lblGoToHome = nullptr;
 };

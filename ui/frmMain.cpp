@@ -55,7 +55,7 @@ frmMain::frmMain()
     createControls(client);
     createMenus();
     setTabOrder({cmdExit, optSearchByRaga, optSearchByAilment, cmdProceed, cmbRaga, cmbAilment,
-                 cmbGetResult});
+                 cmbGetResult, Label61, lblCobrand, lblFullBrand});
 }
 
 void frmMain::createControls(QWidget *client)
