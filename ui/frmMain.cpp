@@ -130,6 +130,8 @@ void frmMain::createNamePanel(QWidget *client)
     cmbRaga->setAccessibleName(QStringLiteral("Raga"));
     cmbAilment = makeList(QStringLiteral("cmbAilment"), fraChoose);
     cmbAilment->setAccessibleName(QStringLiteral("Ailment"));
+    // A screen reader on Linux names a list by its entry; the caption is said as its label.
+    lblRagaCaption->setBuddy(cmbRaga);
 
     cmbGetResult = makeButton(QStringLiteral("cmbGetResult"), QStringLiteral("Proceed"),
                               twips(4440, 2040, 2175, 375), Colours::Peach, fraChoose);
@@ -174,10 +176,12 @@ void frmMain::bringSearchToFront()
 void frmMain::cmdProceed_Click()
 {
     const bool byRaga = optSearchByRaga->isChecked();
+    QComboBox *list = byRaga ? cmbRaga : cmbAilment;
     setCaption(lblRagaCaption, byRaga ? ragaListCaption : ailmentListCaption);
+    lblRagaCaption->setBuddy(list);
     cmbRaga->setVisible(byRaga);
     cmbAilment->setVisible(!byRaga);
-    bringToFront(fraChoose, fraSearch, byRaga ? cmbRaga : cmbAilment);
+    bringToFront(fraChoose, fraSearch, list);
 }
 
 void frmMain::cmbGetResult_Click()
