@@ -82,7 +82,8 @@ QLineEdit *makeBox(const QString &name, const QString &placeholder, int maxLengt
 
 // No address holds whitespace or control characters. The box refuses them however they come,
 // typed, pasted or dropped, and keeps what it had; a typed space is also explained, in
-// eventFilter(). Text the program sets, such as the placeholders, is not checked.
+// eventFilter(). Text set as a whole, the program's or an assistive tool's, is not checked
+// here: see createReferralForm().
 class AddressCharacters : public QValidator
 {
 public:
@@ -168,8 +169,18 @@ void frmFarewell::createReferralForm(QWidget *client)
                             ReferralLimit::Name, 85, 720, Frame2);
     txtFriendEmail = makeBox(QStringLiteral("txtFriendEmail"), Placeholder::FriendEmail,
                              ReferralLimit::Address, 3600, 720, Frame2);
-    for (QLineEdit *address : {txtEmail, txtFriendEmail})
+    for (QLineEdit *address : {txtEmail, txtFriendEmail}) {
         address->setValidator(new AddressCharacters(address));
+        // An assistive tool writes through setText(), past the validator: what the validator
+        // refuses is taken back. The program's own placeholder is the one such text that stands.
+        connect(address, &QLineEdit::textChanged, this,
+                [this, address, kept = address->text()](const QString &text) mutable {
+                    if (address->hasAcceptableInput() || text == placeholderOf(address))
+                        kept = text;
+                    else
+                        address->setText(kept);
+                });
+    }
 
     cmdSubmit =
         makeButton(QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"),
