@@ -14,16 +14,8 @@ class BrowserStub : public QObject
 {
     Q_OBJECT
 public:
-    BrowserStub()
-    {
-        for (const char *scheme : {"http", "https"})
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
-    }
-    ~BrowserStub() override
-    {
-        for (const char *scheme : {"http", "https"})
-            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    }
+    BrowserStub() { handle(this); }
+    ~BrowserStub() override { handle(nullptr); }
     QStringList opened;
     std::function<void()> onOpen; // runs as each address arrives
 public slots:
@@ -32,5 +24,12 @@ public slots:
         opened.append(url.toString(QUrl::FullyEncoded));
         if (onOpen)
             onOpen();
+    }
+
+private:
+    static void handle(QObject *handler) // nullptr: the browser again
+    {
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), handler, "open");
     }
 };

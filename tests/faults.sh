@@ -13,7 +13,7 @@ start() { $as "$@" "$app" & pid=$!; window frmMain >/dev/null || fail "no main w
 # Runs the program as an ordinary user, for whom file permissions hold.
 nobody() {
     chmod 755 "$home"; chown -R 65534:65534 "$home"
-    as="setpriv --reuid=65534 --regid=65534 --clear-groups"
+    as=$user
 }
 # Starts, presses $press on the main window if a row asks (Alt+D twice: Donate sits on the menu
 # bar itself, its access key opens the page with no menu to wait for), and leaves.
@@ -41,9 +41,14 @@ no_display() {
 }
 after_a_kill() { start; kill -9 "$pid"; wait "$pid" 2>/dev/null || true; leave; }
 
-# What a row sets up: a settings file of these lines, kept in $home/written as well; a date.
+# What a row sets up: a settings file of these lines, kept in $home/written as well; a date; a
+# file's age. What it checks: a date recorded; the file written kept aside whole.
 settings() { printf '%s\n' "$@" >"$settings"; cp "$settings" "$home/written"; }
 days_ago() { date -d "$1 days ago" +%FT%T; }
+aged() { touch -d "$2 ago" "$1"; }
+dated() { grep -q '^Duration=2' "${1:-$settings}"; }
+aside() { cmp "$home/written" "$settings.damaged${1:-}"; }
+user="setpriv --reuid=65534 --regid=65534 --clear-groups"
 
 # Rows: name | setup | how to run | check. A row too long for a line goes on after a '\'.
 while IFS= read -r row; do
@@ -56,43 +61,36 @@ while IFS= read -r row; do
     $how
     eval "$check" || fail "$name: $check"
 done <<'ROWS'
-first start: the date is recorded | : | leave | grep -q '^Duration=' "$settings"
+first start: the date is recorded | : | leave | dated
 a second instance says so and ends, the first and the settings untouched | : | second_instance | :
 a lock left by a killed instance is taken over | : | after_a_kill | :
-a sound date and the user's other keys are kept \
-    | settings '[Settings]' "Duration=$(days_ago 3)" '' '[Other]' kept=yes \
-    | leave | cmp "$settings" "$home/written"
-spaces around '=' and a quoted value: the date kept, nothing set aside \
-    | settings '[Other]' 'kept = "yes"' '[Settings]' "Duration = $(days_ago 3)" \
+spaces around '=', a quoted value, groups in another order: the file used as it is \
+    | settings '[Other]' 'k = "v"' '[Settings]' "Duration = $(days_ago 3)" \
     | leave | cmp "$settings" "$home/written" && [ ! -e "$settings.damaged" ]
-a comment: the file kept aside whole, a new one started \
-    | settings '; my own notes' '[Settings]' "Duration=$(days_ago 3)" \
-    | leave | cmp "$home/written" "$settings.damaged" && grep -q '^Duration=2' "$settings"
-a header left open: the file kept aside, the reminder going on \
-    | settings '[Settings' "Duration=$(days_ago 3)" \
-    | leave | cmp "$home/written" "$settings.damaged" && grep -q '^Duration=2' "$settings"
+a comment: the file kept aside whole, a new one begun \
+    | settings '; my notes' '[Settings]' "Duration=$(days_ago 3)" | leave | aside && dated
+a header left open: kept aside, the reminder going on \
+    | settings '[Settings' "Duration=$(days_ago 3)" | leave | aside && dated
 a file kept aside earlier is kept too | settings junk; echo earlier >"$settings.damaged" \
-    | leave | grep -qx earlier "$settings.damaged" && cmp "$home/written" "$settings.damaged.2"
+    | leave | grep -qx earlier "$settings.damaged" && aside .2
 ten megabytes of junk: kept aside unread | truncate -s 10M "$settings" \
-    | leave | [ -s "$settings.damaged" ] && grep -q '^Duration=2' "$settings"
-an empty settings lock, its writer killed: taken over at once | : >"$settings.lock" \
-    | leave | grep -q '^Duration=' "$settings"
-a folder in the settings lock's place: left there | mkdir "$settings.lock" \
+    | leave | [ -s "$settings.damaged" ] && dated
+binary garbage: kept aside | head -c 4096 /dev/urandom >"$settings" \
+    | leave | [ -s "$settings.damaged" ]
+an empty settings lock, its writer killed: taken over at once | : >"$settings.lock" | leave | dated
+a folder in the settings lock's place is left there | mkdir "$settings.lock" \
     | leave | [ -d "$settings.lock" ]
 a folder in the settings' place is left there | mkdir "$settings" | leave | [ -d "$settings" ]
-the settings file is binary garbage: kept aside | head -c 4096 /dev/urandom >"$settings" \
-    | leave | [ -s "$settings.damaged" ]
-the config folder cannot be created | touch "$home/file"; export XDG_CONFIG_HOME=$home/file/config \
-    | leave | :
+the config folder cannot be created | touch "$home/f"; export XDG_CONFIG_HOME=$home/f/c | leave | :
 no browser on the machine: links do nothing | as="env PATH=/nonexistent" press="alt+d alt+d" \
     | leave | :
-an empty lock file, from a power cut, is taken over | : >"$lock"; touch -d '1 minute ago' "$lock" \
+an empty lock file, from a power cut, is taken over | : >"$lock"; aged "$lock" '1 minute' \
     | leave | :
-a garbled lock file is taken over \
-    | head -c 64 /dev/urandom >"$lock"; touch -d '1 minute ago' "$lock" | leave | :
+a garbled lock file is taken over | head -c 64 /dev/urandom >"$lock"; aged "$lock" '1 minute' \
+    | leave | :
 an hour-old lock of an instance on another machine is taken over \
-    | printf '%s\n' 4242 TunewellApp elsewhere 0123abcd 4567ef >"$lock"; \
-      touch -d '1 hour ago' "$lock" | leave | :
+    | printf '%s\n' 4242 TunewellApp elsewhere 0123abcd 4567ef >"$lock"; aged "$lock" '1 hour' \
+    | leave | :
 a folder in the lock's place is set aside | mkdir "$lock" | leave | [ -d "$lock.damaged" ]
 a dangling link in the lock's place is set aside | ln -s "$home/gone" "$lock" \
     | leave | [ -L "$lock.damaged" ]
@@ -100,9 +98,9 @@ a FIFO in the lock's place is set aside, unopened | mkfifo "$lock" | leave | [ -
 no runtime folder and Qt's fallback not ours: still one instance \
     | export XDG_RUNTIME_DIR= TMPDIR=$home/tmp; mkdir -p -m 700 "$TMPDIR/runtime-nobody"; nobody; \
       chown 0 "$TMPDIR/runtime-nobody" | second_instance | :
-settings linked to a file elsewhere: the file is used, the link kept \
+settings linked to a file elsewhere: the file used, the link kept \
     | echo '[Other]' >"$home/kept.conf"; ln -s "$home/kept.conf" "$settings" \
-    | leave | [ -L "$settings" ] && grep -q '^Duration=' "$home/kept.conf"
+    | leave | [ -L "$settings" ] && dated "$home/kept.conf"
 a dangling settings link: nothing created | ln -s "$home/gone.conf" "$settings" \
     | leave | [ -L "$settings" ] && [ ! -e "$home/gone.conf" ]
 settings linked to a device: the device untouched | mknod "$home/null" c 1 3; \
@@ -115,10 +113,10 @@ at three times the scale on 1024x768, the farewell window's corner on screen \
     | as="env QT_SCALE_FACTOR=3" | leave | [ "$X" -ge 0 ] && [ "$Y" -ge 0 ]
 a relative XDG_CONFIG_HOME is ignored | mkdir "$home/cwd"; as="env -C $home/cwd" \
     XDG_CONFIG_HOME=relative | leave | [ -z "$(ls -A "$home/cwd")" ] \
-    && grep -q '^Duration=' "$home/.config/Tunewell/TunewellApp.conf"
+    && dated "$home/.config/Tunewell/TunewellApp.conf"
 no home: nothing written | mkdir -m 777 "$home/cwd" "$home/tmp"; unset HOME XDG_CONFIG_HOME \
-    XDG_RUNTIME_DIR; as="setpriv --reuid=65534 --regid=65534 --clear-groups env -C $home/cwd \
-    TMPDIR=$home/tmp" | leave | [ -z "$(find "$home" -newer "$home/tmp" ! -path "$home/tmp*")" ]
+    XDG_RUNTIME_DIR; as="$user env -C $home/cwd TMPDIR=$home/tmp" \
+    | leave | [ -z "$(find "$home" -newer "$home/tmp" ! -path "$home/tmp*")" ]
 no display: one line says so, nothing written | unset QT_QPA_PLATFORM | no_display \
     | [ -z "$(ls -A "$home/config/Tunewell")" ]
 no display, though X is asked for by name: the same | : | no_display | :

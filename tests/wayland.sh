@@ -17,8 +17,10 @@ fail() { echo "FAIL: $*"; exit 1; }
 # Runs a check every tenth of a second until it holds, for 20 seconds at most.
 await() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
 
-# A plain backdrop and no panel, so that nothing but the window changes the picture.
-printf '[shell]\npanel-position=none\nbackground-color=0xff3a6e8f\n' >"$work/weston.ini"
+# A plain backdrop, no panel and no fading in, so that nothing but the window changes the
+# picture.
+printf '%s\n' '[shell]' panel-position=none background-color=0xff3a6e8f animation=none \
+    startup-animation=none >"$work/weston.ini"
 weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --idle-time=0 \
     --socket="$WAYLAND_DISPLAY" --config="$work/weston.ini" --debug --log="$work/weston.log" &
 await test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "no Weston: $(cat "$work/weston.log")"
