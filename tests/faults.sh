@@ -68,7 +68,8 @@ spaces around '=', a quoted value, groups in another order: the file used as it 
     | settings '[Other]' 'k = "v"' '[Settings]' "Duration = $(days_ago 3)" \
     | leave | cmp "$settings" "$home/written" && [ ! -e "$settings.damaged" ]
 a comment: the file kept aside whole, a new one begun \
-    | settings '; my notes' '[Settings]' "Duration=$(days_ago 3)" | leave | aside && dated
+    | settings '; Duration=2020-01-01T00:00:00' '[Settings]' "Duration=$(days_ago 3)" \
+    | leave | aside && dated
 a header left open: kept aside, the reminder going on \
     | settings '[Settings' "Duration=$(days_ago 3)" | leave | aside && dated
 a file kept aside earlier is kept too | settings junk; echo earlier >"$settings.damaged" \
@@ -98,6 +99,10 @@ a FIFO in the lock's place is set aside, unopened | mkfifo "$lock" | leave | [ -
 no runtime folder and Qt's fallback not ours: still one instance \
     | export XDG_RUNTIME_DIR= TMPDIR=$home/tmp; mkdir -p -m 700 "$TMPDIR/runtime-nobody"; nobody; \
       chown 0 "$TMPDIR/runtime-nobody" | second_instance | :
+a lock folder nobody may write to: Tunewell starts all the same \
+    | export XDG_RUNTIME_DIR= TMPDIR=$home/tmp; mkdir -p -m 700 "$TMPDIR/runtime-nobody" \
+      "$home/.local/share/Tunewell/TunewellApp"; nobody; chown 0 "$TMPDIR/runtime-nobody"; \
+      chmod 555 "$home/.local/share/Tunewell/TunewellApp" | leave | :
 settings linked to a file elsewhere: the file used, the link kept \
     | echo '[Other]' >"$home/kept.conf"; ln -s "$home/kept.conf" "$settings" \
     | leave | [ -L "$settings" ] && dated "$home/kept.conf"
@@ -106,6 +111,9 @@ a dangling settings link: nothing created | ln -s "$home/gone.conf" "$settings" 
 settings linked to a device: the device untouched | mknod "$home/null" c 1 3; \
     ln -s "$home/null" "$settings" | leave | [ -c "$home/null" ]
 a FIFO in the settings' place: no hang, left there | mkfifo "$settings" | leave | [ -p "$settings" ]
+a read-only settings file: never asked for want of a write \
+    | settings '[Settings]' Duration=2020-01-01T00:00:00; nobody; chmod 444 "$settings" \
+    | leave | grep -q '^Duration=2020' "$settings"
 a read-only config folder: never asked for want of a write \
     | settings '[Settings]' Duration=2020-01-01T00:00:00; nobody; \
       chmod 555 "$home/config/Tunewell" | leave | grep -q '^Duration=2020' "$settings"

@@ -174,9 +174,9 @@ QStringList labelsOf(QWidget *control)
 
 // Every text a window has, in the order its controls were made, a line each: captions, button
 // texts and menus with their access keys ("-" a separator), frame titles, list entries, and in
-// brackets the names and labels screen readers say. Texts of controls nobody can see there,
-// covered or out of sight, and so hidden from the keyboard and screen readers too, are marked
-// "unseen". The main site's host as the defaults have it.
+// brackets the names and labels screen readers say, and which are links. Texts of controls nobody
+// can see there, covered or out of sight, and so hidden from the keyboard and screen readers too,
+// are marked "unseen". The main site's host as the defaults have it.
 QStringList textsOf(const QWidget *window)
 {
     QStringList texts{window->windowTitle()};
@@ -197,6 +197,8 @@ QStringList textsOf(const QWidget *window)
             own.append(QStringLiteral("(") + widget->accessibleName() + QLatin1Char(')'));
         for (const QString &label : widget ? labelsOf(widget) : QStringList())
             own.append(QStringLiteral("(labelled by ") + label + QLatin1Char(')'));
+        if (widget && QAccessible::queryAccessibleInterface(widget)->role() == QAccessible::Link)
+            own.append(QStringLiteral("(a link)"));
         own.removeAll(QString());
         if (widget && !widget->isVisibleTo(window))
             own.replaceInStrings(QRegularExpression(QStringLiteral("^")),
@@ -650,6 +652,9 @@ private slots:
         QTest::newRow("email: cut to 254, the longest address")
             << QStringList{"click:txtEmail", "paste:a@b." + flood}
             << "a@b." + QString(250, QLatin1Char('x')) << QString();
+        QTest::newRow("message: 500 characters, the most it takes, stay")
+            << QStringList{"click:txtMessage", "set:", "paste:" + QString(500, 'x')}
+            << QString(500, 'x') << QString();
         QTest::newRow("message: cut to 500, never inside a pair")
             << QStringList{"click:txtMessage", "set:", "paste:" + u"x🎵"_s.repeated(300)}
             << u"x🎵"_s.repeated(166) + 'x' << QString();
@@ -752,7 +757,7 @@ private slots:
                                    "Please Enter Your Message", "Please Enter Your Friend's Name",
                                    "Please Enter Your Friend's Email"};
         const QStringList filled{"Asha", "a@b.in", "Hello", "Ravi", "r@b.in"};
-        QStringList values{"Your Name", "Your Email Address", "Your Message", "Friend's Name",
+        QStringList values{" Your Name ", " Your Email Address", "Your Message ", "Friend's Name",
                            "  "};
         BrowserStub browser;
         for (int missing = 0; missing < 5; ++missing) {
