@@ -41,91 +41,82 @@ no_display() {
 }
 after_a_kill() { start; kill -9 "$pid"; wait "$pid" 2>/dev/null || true; leave; }
 
-# What a row sets up: a settings file of these lines, kept in $home/written as well; a date; a
-# file's age. What it checks: a date recorded; the file written kept aside whole.
+# What a row sets up: a settings file of these lines, kept in $home/written as well; a lock's
+# age; no usable runtime folder. What it checks: a date recorded; the file written kept aside
+# whole; the file written kept as it was, nothing set aside.
 settings() { printf '%s\n' "$@" >"$settings"; cp "$settings" "$home/written"; }
-days_ago() { date -d "$1 days ago" +%FT%T; }
 aged() { touch -d "$2 ago" "$1"; }
+no_runtime() {
+    export XDG_RUNTIME_DIR= TMPDIR=$home/tmp
+    mkdir -p -m 700 "$TMPDIR/runtime-nobody"; nobody; chown 0 "$TMPDIR/runtime-nobody"
+}
 dated() { grep -q '^Duration=2' "${1:-$settings}"; }
 aside() { cmp "$home/written" "$settings.damaged${1:-}"; }
+kept() { cmp "$home/written" "$settings" && [ ! -e "$settings.damaged" ]; }
 user="setpriv --reuid=65534 --regid=65534 --clear-groups"
+recent=$(date -d '3 days ago' +%FT%T) old=2020-01-01T00:00:00
 
-# Rows: name | setup | how to run | check. A row too long for a line goes on after a '\'.
+# Rows: name | setup | check; each row leaves, unless its setup names another way to run in
+# $how. A row too long for a line goes on after a '\'.
 while IFS= read -r row; do
     while [[ $row == *\\ ]] && IFS= read -r more; do row=${row%\\}$more; done
-    IFS='|' read -r name setup how check <<<"$row"
+    IFS='|' read -r name setup check <<<"$row"
     echo "$name"
     fresh_home
-    as= press= && unset TMPDIR
+    as= press= how=leave && unset TMPDIR
     eval "$setup"
     $how
-    eval "$check" || fail "$name: $check"
+    eval "${check:-:}" || fail "$name: $check"
 done <<'ROWS'
-first start: the date is recorded | : | leave | dated
-a second instance says so and ends, the first and the settings untouched | : | second_instance | :
-a lock left by a killed instance is taken over | : | after_a_kill | :
-spaces around '=', a quoted value, groups in another order: the file used as it is \
-    | settings '[Other]' 'k = "v"' '[Settings]' "Duration = $(days_ago 3)" \
-    | leave | cmp "$settings" "$home/written" && [ ! -e "$settings.damaged" ]
-a comment: the file kept aside whole, a new one begun \
-    | settings '; Duration=2020-01-01T00:00:00' '[Settings]' "Duration=$(days_ago 3)" \
-    | leave | aside && dated
-a header left open: kept aside, the reminder going on \
-    | settings '[Settings' "Duration=$(days_ago 3)" | leave | aside && dated
+first start: the date is recorded | : | dated
+a second instance says so and ends, the first and the settings untouched | how=second_instance
+a lock left by a killed instance is taken over | how=after_a_kill
+hand-edited, spaces around '=', quotes, another group first: used as it is \
+    | settings '[Other]' 'k = "v"' '[Settings]' "Duration = $recent" | kept
+a comment, even one holding '=': kept aside whole, a new file begun \
+    | settings "; Duration=$old" '[Settings]' "Duration=$recent" | aside && dated
+a header left open: kept aside, the reminder going on | settings '[Settings' "Duration=$recent" \
+    | aside && dated
 a file kept aside earlier is kept too | settings junk; echo earlier >"$settings.damaged" \
-    | leave | grep -qx earlier "$settings.damaged" && aside .2
+    | grep -qx earlier "$settings.damaged" && aside .2
 ten megabytes of junk: kept aside unread | truncate -s 10M "$settings" \
-    | leave | [ -s "$settings.damaged" ] && dated
-binary garbage: kept aside | head -c 4096 /dev/urandom >"$settings" \
-    | leave | [ -s "$settings.damaged" ]
-an empty settings lock, its writer killed: taken over at once | : >"$settings.lock" | leave | dated
-a folder in the settings lock's place is left there | mkdir "$settings.lock" \
-    | leave | [ -d "$settings.lock" ]
-a folder in the settings' place is left there | mkdir "$settings" | leave | [ -d "$settings" ]
-the config folder cannot be created | touch "$home/f"; export XDG_CONFIG_HOME=$home/f/c | leave | :
-no browser on the machine: links do nothing | as="env PATH=/nonexistent" press="alt+d alt+d" \
-    | leave | :
-an empty lock file, from a power cut, is taken over | : >"$lock"; aged "$lock" '1 minute' \
-    | leave | :
-a garbled lock file is taken over | head -c 64 /dev/urandom >"$lock"; aged "$lock" '1 minute' \
-    | leave | :
-an hour-old lock of an instance on another machine is taken over \
-    | printf '%s\n' 4242 TunewellApp elsewhere 0123abcd 4567ef >"$lock"; aged "$lock" '1 hour' \
-    | leave | :
-a folder in the lock's place is set aside | mkdir "$lock" | leave | [ -d "$lock.damaged" ]
-a dangling link in the lock's place is set aside | ln -s "$home/gone" "$lock" \
-    | leave | [ -L "$lock.damaged" ]
-a FIFO in the lock's place is set aside, unopened | mkfifo "$lock" | leave | [ -p "$lock.damaged" ]
-no runtime folder and Qt's fallback not ours: still one instance \
-    | export XDG_RUNTIME_DIR= TMPDIR=$home/tmp; mkdir -p -m 700 "$TMPDIR/runtime-nobody"; nobody; \
-      chown 0 "$TMPDIR/runtime-nobody" | second_instance | :
-a lock folder nobody may write to: Tunewell starts all the same \
-    | export XDG_RUNTIME_DIR= TMPDIR=$home/tmp; mkdir -p -m 700 "$TMPDIR/runtime-nobody" \
-      "$home/.local/share/Tunewell/TunewellApp"; nobody; chown 0 "$TMPDIR/runtime-nobody"; \
-      chmod 555 "$home/.local/share/Tunewell/TunewellApp" | leave | :
-settings linked to a file elsewhere: the file used, the link kept \
-    | echo '[Other]' >"$home/kept.conf"; ln -s "$home/kept.conf" "$settings" \
-    | leave | [ -L "$settings" ] && dated "$home/kept.conf"
-a dangling settings link: nothing created | ln -s "$home/gone.conf" "$settings" \
-    | leave | [ -L "$settings" ] && [ ! -e "$home/gone.conf" ]
-settings linked to a device: the device untouched | mknod "$home/null" c 1 3; \
-    ln -s "$home/null" "$settings" | leave | [ -c "$home/null" ]
-a FIFO in the settings' place: no hang, left there | mkfifo "$settings" | leave | [ -p "$settings" ]
+    | [ -s "$settings.damaged" ] && dated
+binary garbage: kept aside | head -c 4096 /dev/urandom >"$settings" | [ -s "$settings.damaged" ]
 a read-only settings file: never asked for want of a write \
-    | settings '[Settings]' Duration=2020-01-01T00:00:00; nobody; chmod 444 "$settings" \
-    | leave | grep -q '^Duration=2020' "$settings"
-a read-only config folder: never asked for want of a write \
-    | settings '[Settings]' Duration=2020-01-01T00:00:00; nobody; \
-      chmod 555 "$home/config/Tunewell" | leave | grep -q '^Duration=2020' "$settings"
-at three times the scale on 1024x768, the farewell window's corner on screen \
-    | as="env QT_SCALE_FACTOR=3" | leave | [ "$X" -ge 0 ] && [ "$Y" -ge 0 ]
-a relative XDG_CONFIG_HOME is ignored | mkdir "$home/cwd"; as="env -C $home/cwd" \
-    XDG_CONFIG_HOME=relative | leave | [ -z "$(ls -A "$home/cwd")" ] \
-    && dated "$home/.config/Tunewell/TunewellApp.conf"
+    | settings '[Settings]' "Duration=$old"; nobody; chmod 444 "$settings" | kept
+a read-only config folder: the same | settings '[Settings]' "Duration=$old"; nobody; \
+    chmod 555 "$home/config/Tunewell" | kept
+an empty settings lock, its writer killed: taken over at once | : >"$settings.lock" | dated
+a folder in the settings lock's place: left there | mkdir "$settings.lock" | [ -d "$settings.lock" ]
+a folder in the settings' place is left there | mkdir "$settings" | [ -d "$settings" ]
+settings linked to a file elsewhere: the file used, the link kept \
+    | echo '[Other]' >"$home/kept"; ln -s "$home/kept" "$settings" \
+    | [ -L "$settings" ] && dated "$home/kept"
+a dangling settings link: nothing created | ln -s "$home/gone" "$settings" \
+    | [ -L "$settings" ] && [ ! -e "$home/gone" ]
+settings linked to a device: the device untouched \
+    | mknod "$home/null" c 1 3; ln -s "$home/null" "$settings" | [ -c "$home/null" ]
+a FIFO in the settings' place: no hang, left there | mkfifo "$settings" | [ -p "$settings" ]
+the config folder cannot be created | touch "$home/f"; export XDG_CONFIG_HOME=$home/f/c
+a relative XDG_CONFIG_HOME is ignored | mkdir "$home/cwd"; as="env -C $home/cwd XDG_CONFIG_HOME=c" \
+    | [ -z "$(ls -A "$home/cwd")" ] && dated "$home/.config/Tunewell/TunewellApp.conf"
 no home: nothing written | mkdir -m 777 "$home/cwd" "$home/tmp"; unset HOME XDG_CONFIG_HOME \
     XDG_RUNTIME_DIR; as="$user env -C $home/cwd TMPDIR=$home/tmp" \
-    | leave | [ -z "$(find "$home" -newer "$home/tmp" ! -path "$home/tmp*")" ]
-no display: one line says so, nothing written | unset QT_QPA_PLATFORM | no_display \
+    | [ -z "$(find "$home" -newer "$home/tmp" ! -path "$home/tmp*")" ]
+an empty lock file, from a power cut, is taken over | : >"$lock"; aged "$lock" '1 minute'
+a garbled lock file is taken over | head -c 64 /dev/urandom >"$lock"; aged "$lock" '1 minute'
+an hour-old lock of an instance on another machine is taken over \
+    | printf '%s\n' 42 TunewellApp elsewhere 0123ab 45cd >"$lock"; aged "$lock" '1 hour'
+a folder in the lock's place is set aside | mkdir "$lock" | [ -d "$lock.damaged" ]
+a dangling link in the lock's place: set aside | ln -s "$home/gone" "$lock" | [ -L "$lock.damaged" ]
+a FIFO in the lock's place is set aside, unopened | mkfifo "$lock" | [ -p "$lock.damaged" ]
+no runtime folder and Qt's fallback not ours: still one instance | no_runtime; how=second_instance
+a lock folder nobody may write to: Tunewell starts all the same \
+    | no_runtime; mkdir -p -m 555 "$home/.local/share/Tunewell/TunewellApp"
+no browser on the machine: links do nothing | as="env PATH=/nonexistent" press="alt+d alt+d"
+three times the scale on 1024x768: the farewell window's corner on screen \
+    | as="env QT_SCALE_FACTOR=3" | [ "$X" -ge 0 ] && [ "$Y" -ge 0 ]
+no display: one line says so, nothing written | unset QT_QPA_PLATFORM; how=no_display \
     | [ -z "$(ls -A "$home/config/Tunewell")" ]
-no display, though X is asked for by name: the same | : | no_display | :
+no display, though X is asked for by name: the same | how=no_display
 ROWS
