@@ -11,10 +11,7 @@ app=$(realpath "$1")
 # The ways to run it. Each start must show the main window and no message of its own.
 start() { $as "$@" "$app" & pid=$!; window frmMain >/dev/null || fail "no main window"; }
 # Runs the program as an ordinary user, for whom file permissions hold.
-nobody() {
-    chmod 755 "$home"; chown -R 65534:65534 "$home"
-    as=$user
-}
+nobody() { chmod 755 "$home"; chown -R 65534:65534 "$home"; as=$user; }
 # Starts, presses $press on the main window if a row asks (Alt+D twice: Donate sits on the menu
 # bar itself, its access key opens the page with no menu to wait for), and leaves.
 leave() {
@@ -81,7 +78,6 @@ a file kept aside earlier is kept too | settings junk; echo earlier >"$settings.
     | grep -qx earlier "$settings.damaged" && aside .2
 ten megabytes of junk: kept aside unread | truncate -s 10M "$settings" \
     | [ -s "$settings.damaged" ] && dated
-binary garbage: kept aside | head -c 4096 /dev/urandom >"$settings" | [ -s "$settings.damaged" ]
 a read-only settings file: never asked for want of a write \
     | settings '[Settings]' "Duration=$old"; nobody; chmod 444 "$settings" | kept
 a read-only config folder: the same | settings '[Settings]' "Duration=$old"; nobody; \

@@ -11,10 +11,9 @@ build=$(realpath "$1")
 source=$(realpath "$(dirname "$0")/..")
 work=$(mktemp -d -p "$home")
 
-pack() {
-    (cd "$work" && cpack --config "$1/CPackConfig.cmake" -B "$2" "${@:3}") >"$work/cpack.log" 2>&1 \
-        || { cat "$work/cpack.log"; fail "cpack failed in $1"; }
-}
+# Runs a command quietly; only when it fails, what it said and its name.
+quietly() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; fail "$1"; }; }
+pack() { (cd "$work" && quietly cpack --config "$1/CPackConfig.cmake" -B "$2" "${@:3}"); }
 
 # cpack makes one package, tunewell_1.0, and one RPM, tunewell-1.0-1.
 pack "$build" "$work/out"
@@ -43,10 +42,8 @@ cmp "$work"/one/out/*.deb "$work"/other/two/out/*.deb || fail "one source made t
 # most likely to go wrong, nor an error from rpmlint (the README says why each of its warnings
 # stays). lintian also checks the file permissions, the hardening of the program, the manual
 # page and the change log.
-lintian --fail-on error,warning,info --display-info "$work"/one/out/*.deb \
-    >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
-rpmlint -c "$source/packaging/rpmlint.toml" "$rpm" >"$work/rpmlint.log" 2>&1 \
-    || { cat "$work/rpmlint.log"; fail "rpmlint"; }
+quietly lintian --fail-on error,warning,info --display-info "$work"/one/out/*.deb
+quietly rpmlint -c "$source/packaging/rpmlint.toml" "$rpm"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
@@ -57,8 +54,7 @@ diff <(rpm -qp --qf '[%{FILEMODES:perms} %{FILENAMES}\n]' "$rpm" | sed -n 's/^[^
 ! readelf -d "$root/usr/bin/TunewellApp" | grep -E 'RUNPATH|RPATH' || fail "a RUNPATH or RPATH"
 
 # The metainfo, valid on its own and with the installed tree (pedantic hints are shown only).
-appstreamcli validate-tree --no-net --strict --pedantic "$root" >"$work/appstream.log" 2>&1 \
-    || { cat "$work/appstream.log"; fail "appstreamcli validate-tree"; }
+quietly appstreamcli validate-tree --no-net --strict --pedantic "$root"
 
 # Depends names Qt and its platform plugins; Recommends, Qt's Wayland. rpm finds the same
 # libraries by itself.

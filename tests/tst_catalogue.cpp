@@ -39,18 +39,14 @@ private slots:
         QTest::addColumn<QString>("raga");    // the raga list's text
         QTest::addColumn<QString>("ailment"); // the ailment list's text
         QTest::addColumn<QString>("found");   // the raga found, and the ailment; "-" for none
-        QTest::newRow("another case is another name") << "yaman"
-                                                      << "cough"
-                                                      << "-, -";
-        QTest::newRow("a trailing space counts") << "Yaman "
-                                                 << "Cough "
-                                                 << "-, -";
-        QTest::newRow("a raga's text is no ailment") << "Kedar"
-                                                     << "Sleeping Disorder"
-                                                     << "Kedar, -";
-        QTest::newRow("a name is not its beginning") << "Puriya Dh"
-                                                     << "Common"
-                                                     << "-, -";
+        const auto row = [](const char *name, const char *raga, const char *ailment,
+                            const char *found) {
+            QTest::newRow(name) << QString(raga) << QString(ailment) << QString(found);
+        };
+        row("another case is another name", "yaman", "cough", "-, -");
+        row("a trailing space counts", "Yaman ", "Cough ", "-, -");
+        row("a raga's text is no ailment", "Kedar", "Sleeping Disorder", "Kedar, -");
+        row("a name is not its beginning", "Puriya Dh", "Common", "-, -");
     }
     void lookupFindsWholeNamesOnly()
     {
