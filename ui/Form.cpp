@@ -45,8 +45,8 @@ QWidget *Form::createClientArea(int widthTwips, int heightTwips)
 
 void Form::setTabOrder(std::initializer_list<QWidget *> controls)
 {
-    for (auto next = controls.begin() + 1; next < controls.end(); ++next)
-        QWidget::setTabOrder(*(next - 1), *next);
+    for (auto control = controls.begin(); control + 1 < controls.end(); ++control)
+        QWidget::setTabOrder(*control, *(control + 1));
 }
 
 void Form::load()
