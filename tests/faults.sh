@@ -96,8 +96,8 @@ a FIFO in the settings' place: no hang, left there | mkfifo "$settings" | [ -p "
 the config folder cannot be created | touch "$home/f"; export XDG_CONFIG_HOME=$home/f/c
 a relative XDG_CONFIG_HOME is ignored | mkdir "$home/cwd"; as="env -C $home/cwd XDG_CONFIG_HOME=c" \
     | [ -z "$(ls -A "$home/cwd")" ] && dated "$home/.config/Tunewell/TunewellApp.conf"
-no home: nothing written | mkdir -m 777 "$home/cwd" "$home/tmp"; unset HOME XDG_CONFIG_HOME \
-    XDG_RUNTIME_DIR; as="$user env -C $home/cwd TMPDIR=$home/tmp" \
+no home: nothing written | mkdir -m 777 "$home/cwd" "$home/tmp"; chmod 755 "$home"; unset HOME \
+    XDG_CONFIG_HOME XDG_RUNTIME_DIR; as="$user env -C $home/cwd TMPDIR=$home/tmp" \
     | [ -z "$(find "$home" -newer "$home/tmp" ! -path "$home/tmp*")" ]
 an empty lock file, from a power cut, is taken over | : >"$lock"; aged "$lock" '1 minute'
 a garbled lock file is taken over | head -c 64 /dev/urandom >"$lock"; aged "$lock" '1 minute'

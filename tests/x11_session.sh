@@ -15,9 +15,11 @@ lock=$home/runtime/TunewellApp.lock
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# A new home: the config folder and a private runtime folder, nothing in them; X asked for.
+# A new home, with nothing left of the last one, not even a hidden file: the config folder
+# and a private runtime folder, nothing in them; X asked for.
 fresh_home() {
-    rm -rf "${home:?}"/* && mkdir -p "$home/config/Tunewell" && mkdir -m 700 "$home/runtime"
+    rm -rf "${home:?}" && mkdir -m 700 "$home" && mkdir -p "$home/config/Tunewell" \
+        && mkdir -m 700 "$home/runtime"
     export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime QT_QPA_PLATFORM=xcb
 }
 fresh_home
