@@ -64,17 +64,12 @@ QWidget *BrandedForm::createPromotions(QWidget *client, const QRect &band, const
                                        const QRect &fullBrand, Promotion inFront)
 {
     QWidget *Frame5 = makeBand(QStringLiteral("Frame5"), band, client);
-    // The sibling made last is drawn on top; the one it covers is hidden, as in bringToFront().
-    if (inFront == Promotion::CoBrandInFront) {
-        lblFullBrand =
-            makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
-        lblCobrand = makePromotion(QStringLiteral("lblCobrand"), coBrandOffer, coBrand, Frame5);
-    } else {
-        lblCobrand = makePromotion(QStringLiteral("lblCobrand"), coBrandOffer, coBrand, Frame5);
-        lblFullBrand =
-            makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
-    }
-    (inFront == Promotion::CoBrandInFront ? lblFullBrand : lblCobrand)->hide();
+    lblCobrand = makePromotion(QStringLiteral("lblCobrand"), coBrandOffer, coBrand, Frame5);
+    lblFullBrand = makePromotion(QStringLiteral("lblFullBrand"), fullBrandOffer, fullBrand, Frame5);
+    if (inFront == Promotion::CoBrandInFront)
+        bringToFront(lblCobrand, lblFullBrand);
+    else
+        bringToFront(lblFullBrand, lblCobrand);
     connect(lblCobrand, &LinkCaption::clicked, this, &BrandedForm::lblCobrand_Click);
     connect(lblFullBrand, &LinkCaption::clicked, this, &BrandedForm::lblFullBrand_Click);
     return Frame5;
