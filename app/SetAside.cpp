@@ -28,9 +28,8 @@ bool setAside(const QString &path)
             continue;
         // QFile::rename() refuses a dangling link and may copy what it cannot rename, which
         // would open a FIFO: the plain rename moves any kind of entry and opens nothing.
-        return std::rename(QFile::encodeName(path).constData(),
-                           QFile::encodeName(aside).constData())
-               == 0;
+        const QByteArray from = QFile::encodeName(path), to = QFile::encodeName(aside);
+        return std::rename(from.constData(), to.constData()) == 0;
     }
     return false;
 }

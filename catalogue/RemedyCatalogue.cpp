@@ -53,9 +53,8 @@ constexpr std::array<RagaEntry, 37> ragaTable{{
 // Ordered by the first raga each row names, following the raga table.
 constexpr std::array<AilmentEntry, 29> ailmentTable{{
     {"Indigestion", "1)Ahir Bhairav\r\n2)Deepak\r\n3)Marwa\r\n4)Nat Bhairav "},
-    {"Rheumatic Arthritis",
-     "1)Ahir Bhairav\r\n2)Bhairavi\r\n3)Gunakali\r\n4)Hindol\r\n5)Jaijawanti Nat "
-     "Bhairav\r\n6)Yaman"},
+    {"Rheumatic Arthritis", "1)Ahir Bhairav\r\n2)Bhairavi\r\n3)Gunakali\r\n4)Hindol\r\n"
+                            "5)Jaijawanti Nat Bhairav\r\n6)Yaman"},
     {"Hypertension", "1)Ahir Bhairav\r\n2)Bhim Palas\r\n3)Hindol\r\n4)Kausi Kanada\r\n5)Puriya"},
     {"Blood Pressure", "Anand Bhairavi"},
     {"Builds Confidence", "Asavari"},

@@ -75,10 +75,9 @@ std::optional<QString> submitReferral(const Referral &values)
 
 QString ReferralAddress(const Referral &values)
 {
-    return QStringLiteral("https://") + QLatin1String(MainSiteHost)
-           + QStringLiteral("/twls-refer-a-friend.php") + QStringLiteral("?taf1=")
-           + encoded(values.name) + QStringLiteral("&taf2=") + encoded(values.email)
-           + QStringLiteral("&taf3=") + encoded(values.message) + QStringLiteral("&taf4=")
-           + encoded(values.friendName) + QStringLiteral("&taf5=") + encoded(values.friendEmail)
-           + QStringLiteral("&taf6=") + encoded(ProductSiteRoot());
+    return QStringLiteral("https://%1/twls-refer-a-friend.php"
+                          "?taf1=%2&taf2=%3&taf3=%4&taf4=%5&taf5=%6&taf6=%7")
+        .arg(QLatin1String(MainSiteHost), encoded(values.name), encoded(values.email),
+             encoded(values.message), encoded(values.friendName), encoded(values.friendEmail),
+             encoded(ProductSiteRoot()));
 }

@@ -25,30 +25,17 @@ namespace {
 
 const QColor Navy(0, 0, 0x80);
 
-QString appeal(int which)
-{
-    const QString forum = MainSiteAddress();
-    switch (which) {
-    case 0:
-        return QStringLiteral("Programs like this one can only be written and kept alive with your "
-                              "support, and the best support you can give is to visit %1 often "
-                              "and join in its discussions.")
-            .arg(forum);
-    case 1:
-        return QStringLiteral("Please visit %1 often and take part in its discussions and "
-                              "activities: without your visits we cannot keep supporting and "
-                              "maintaining these programs.")
-            .arg(forum);
-    case 2:
-        return QStringLiteral("%1 is a free online discussion forum. Visiting it often helps us "
-                              "develop and maintain this software.")
-            .arg(forum);
-    default:
-        return QStringLiteral("%1 needs your help! Visit it often and join in its discussions to "
-                              "help us maintain this software and write more of it.")
-            .arg(forum);
-    }
-}
+// One of them, drawn at random, asks the user to visit the forum, whose address stands for %1.
+const char *const appeals[] = {
+    "Programs like this one can only be written and kept alive with your support, and the best "
+    "support you can give is to visit %1 often and join in its discussions.",
+    "Please visit %1 often and take part in its discussions and activities: without your visits "
+    "we cannot keep supporting and maintaining these programs.",
+    "%1 is a free online discussion forum. Visiting it often helps us develop and maintain this "
+    "software.",
+    "%1 needs your help! Visit it often and join in its discussions to help us maintain this "
+    "software and write more of it.",
+};
 
 const QString otherSoftware = QStringLiteral(
     "Enjoyed Tunewell? Lantern Softwares makes many more small programs like it, each free to "
@@ -225,7 +212,8 @@ void frmFarewell::createSoftwarePanel(QWidget *client)
 
 void frmFarewell::Form_Load()
 {
-    setCaption(Label2, appeal(static_cast<int>(RandomDraw::next() * 4)));
+    const auto drawn = static_cast<size_t>(RandomDraw::next() * std::size(appeals));
+    setCaption(Label2, QString::fromLatin1(appeals[drawn]).arg(MainSiteAddress()));
 }
 
 void frmFarewell::Form_Unload()
