@@ -19,24 +19,31 @@
 
 namespace {
 
-// The user's runtime folder. Qt gives none when that folder is unusable and its own fallback
-// in the temporary folder belongs to someone else: a folder of our own in the user's data
-// folder stands in then, and without a home, nothing.
+// Where the lock lies. On Windows, the user's local application data folder. Elsewhere the
+// user's runtime folder; Qt gives none when that folder is unusable, and its own fallback in the
+// temporary folder belongs to someone else: a folder of our own in the user's data folder stands
+// in then, and without a home, nothing.
 QString lockFolder()
 {
+#ifdef Q_OS_WIN
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return QDir().mkpath(own) ? own : QString();
+#else
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (!runtime.isEmpty())
         return runtime;
     const QString data = userFolder("XDG_DATA_HOME", QStringLiteral(".local/share"));
     const QString own = data + QStringLiteral("/Tunewell/TunewellApp");
     return !data.isEmpty() && QDir().mkpath(own) ? own : QString();
+#endif
 }
 
-// One instance per user. Qt's lock names its holder, who keeps an flock on it while alive. A
-// lock older than a second that names no live instance here (one killed, or of another machine
-// that shares this folder) or nobody at all (emptied by a power cut) is taken over, unless a
-// live holder's flock stands in the way: a live instance's lock is never broken. A second is
-// ample for a starting instance to write its name into the lock it has just made.
+// One instance per user. Qt's lock names its holder, who keeps it locked while alive (by an
+// flock, or on Windows by holding it open). A lock older than a second that names no live
+// instance here (one killed, or of another machine that shares this folder) or nobody at all
+// (emptied by a power cut) is taken over, unless a live holder's lock stands in the way: a live
+// instance's lock is never broken. A second is ample for a starting instance to write its name
+// into the lock it has just made.
 bool anotherInstanceRunning()
 {
     static const QString folder = lockFolder();

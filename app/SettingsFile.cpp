@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSettings>
 
 #include <algorithm>
 
@@ -83,4 +85,20 @@ bool survivesRewrite(const QString &file)
     return std::all_of(lines.cbegin(), lines.cend(), [](const QByteArray &line) {
         return line.trimmed().isEmpty() || isGroupOrValue(line.trimmed());
     });
+}
+
+std::unique_ptr<QSettings> openSettings()
+{
+#ifdef Q_OS_WIN
+    // The registry holds each value on its own, with none of a file's troubles.
+    return std::make_unique<QSettings>();
+#else
+    const QString file = settingsFile();
+    if (file.isEmpty() || (!survivesRewrite(file) && !setAside(file)))
+        return nullptr;
+    // The store would wait half a minute for a lock of its own that names nobody, as a run killed
+    // while writing leaves it; when no one holds it, it goes at once.
+    QLockFile(file + QStringLiteral(".lock")).removeStaleLockFile();
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+#endif
 }

@@ -5,6 +5,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class QSettings;
+
 // A folder of the user's as the XDG rules have it: the variable's value when it is an absolute
 // path, and a relative one is ignored, else the given place in the home folder. Empty when there
 // is no home either.
@@ -22,3 +26,8 @@ QString settingsFile();
 // Whether the settings store, writing the file back, would keep all that is in it: it keeps
 // only what it reads, and so drops comments, lines without "=" and junk.
 bool survivesRewrite(const QString &file);
+
+// The store the update reminder keeps its date in, or none when there is none to use without
+// harm. On Windows, Qt's native store: the user's registry. Elsewhere the settings file above,
+// one that the store would not write back whole first kept aside, whole, beside a new one.
+std::unique_ptr<QSettings> openSettings();

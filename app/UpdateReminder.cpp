@@ -5,10 +5,8 @@
 
 #include "Links.h"
 #include "MessageBox.h"
-#include "SetAside.h"
 #include "SettingsFile.h"
 
-#include <QLockFile>
 #include <QSettings>
 
 namespace {
@@ -24,23 +22,14 @@ const QString question = QStringLiteral(
 void UpdateReminder(const QDateTime &now)
 {
     // A store we cannot read or write costs the reminder, never the start, and so it never asks
-    // twice for want of a write. Nor does the reminder touch anything in its place but a file.
-    const QString file = settingsFile();
-    if (file.isEmpty())
-        return;
-    // A file that the store would not write back whole is kept, whole, beside a new one.
-    if (!survivesRewrite(file) && !setAside(file))
-        return;
-    // The store would wait half a minute for a lock of its own that names nobody, as a run killed
-    // while writing leaves it; when no one holds it, it goes at once.
-    QLockFile(file + QStringLiteral(".lock")).removeStaleLockFile();
-    QSettings store(file, QSettings::IniFormat);
-    if (store.status() != QSettings::NoError)
+    // twice for want of a write.
+    const std::unique_ptr<QSettings> store = openSettings();
+    if (!store || store->status() != QSettings::NoError)
         return;
 
     // ISO 8601 reads back the same whatever the user's regional settings.
     const QDateTime last =
-        QDateTime::fromString(store.value(lastReminderKey).toString(), Qt::ISODate);
+        QDateTime::fromString(store->value(lastReminderKey).toString(), Qt::ISODate);
     // Calendar days, either way: a clock set back by weeks brings the question too.
     if (last.isValid() && qAbs(now.date().daysTo(last.date())) <= quietDays)
         return;
@@ -49,8 +38,8 @@ void UpdateReminder(const QDateTime &now)
         last.isValid()
         && MsgBox(question, MessageIcon::Information, QMessageBox::Yes | QMessageBox::No)
                == QMessageBox::Yes;
-    store.setValue(lastReminderKey, now.toString(Qt::ISODate));
-    store.sync();
+    store->setValue(lastReminderKey, now.toString(Qt::ISODate));
+    store->sync();
     if (check)
         OpenLink(LinkDownload);
 }

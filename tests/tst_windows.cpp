@@ -417,9 +417,16 @@ private slots:
     }
     void aSecondInstanceSaysSoAndEnds()
     {
-        // Before any start of this test program has taken the lock: here another holds it.
-        QLockFile first(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + '/'
-                        + QCoreApplication::applicationName() + ".lock");
+        // Before any start of this test program has taken the lock: here another holds it, in
+        // the user's runtime folder, or on Windows in the local application data folder.
+#ifdef Q_OS_WIN
+        const QString folder =
+            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        QDir().mkpath(folder);
+#else
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
+        QLockFile first(folder + '/' + QCoreApplication::applicationName() + ".lock");
         QVERIFY(first.tryLock(0));
         QSettings().remove(reminderKey);
         const auto seen = inNextModal("key:Return");
