@@ -4,6 +4,8 @@
 # Tunewell's commands. Each one installs what is missing, builds, then does its job.
 #   ./tunewell.sh run          start the program (on a virtual display if there is none)
 #   ./tunewell.sh test         run the whole test suite
+#   ./tunewell.sh windows      build for Windows, check it under Wine, and leave its setup
+#                              program and a portable zip in build-windows/
 #   ./tunewell.sh screenshots  picture every window a user meets, into docs/screenshots/, and
 #                              the main window on Wayland
 #   ./tunewell.sh bench        start-up time and memory next to a bare Qt window
@@ -15,10 +17,15 @@ packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev qt6-base-dev qt6-qpa
           xvfb xdotool x11-utils imagemagick fonts-dejavu-core weston qt6-wayland
           clang-format desktop-file-utils appstream dpkg-dev file binutils time git lintian reuse
           rpm rpmlint)
+# For Windows: MinGW-w64, Debian's own Qt source and what builds it, Wine, NSIS.
+windows_packages=(cmake ninja-build qt6-base-dev dpkg-dev perl xz-utils g++-mingw-w64-x86-64-posix
+                  icoutils nsis wine wine64 xvfb xdotool fonts-dejavu-core)
 
+# Installs those of the given packages (the Linux build's by default) that are missing.
 install_missing() {
     local missing=() package
-    for package in "${packages[@]}"; do
+    (($#)) || set -- "${packages[@]}"
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' \
             || missing+=("$package")
     done
@@ -98,6 +105,26 @@ hunt() {
         -rss_limit_mb=2048 . ../../fuzz/corpus/referral)
 }
 
+# Qt for Windows, built once per machine into a cache, then Tunewell with it: the program, its
+# tests, the setup program and the portable zip.
+build_windows() {
+    local qt
+    qt=$(packaging/windows/qt.sh)
+    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" \
+        -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64.cmake -DQT_HOST_PATH=/usr >/dev/null
+    cmake --build build-windows --target all installer
+}
+
+# The Windows checks, in a Wine prefix of their own that goes with the run, on a virtual display.
+windows_checks() {
+    WINEPREFIX=$(mktemp -d) # not local: the trap reads it when the script ends
+    trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
+    export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET, no browser
+    tools/with_xvfb.sh 1024x768 bash -ec 'wineboot --init; wineserver --wait
+        ctest --test-dir build-windows --output-on-failure
+        tests/windows.sh build-windows/Tunewell-1.0-setup.exe'
+}
+
 case "${1:-}" in
     run) install_missing; quietly build; run ;;
     test) install_missing; build; run_tests ;;
@@ -105,5 +132,6 @@ case "${1:-}" in
         tests/wayland.sh build/TunewellApp docs/screenshots/wayland-main.png ;;
     bench) install_missing; build; bench/startup.sh build ;;
     fuzz) install_missing; hunt "${2:-600}" ;;
-    *) echo "usage: $0 run | test | screenshots | bench | fuzz [SECONDS]" >&2; exit 2 ;;
+    windows) install_missing "${windows_packages[@]}"; build_windows; windows_checks ;;
+    *) echo "usage: $0 run | test | windows | screenshots | bench | fuzz [SECONDS]" >&2; exit 2 ;;
 esac
