@@ -7,7 +7,7 @@
 #   ./tunewell.sh windows      build for Windows, check it under Wine, and leave its setup
 #                              program and a portable zip in build-windows/
 #   ./tunewell.sh screenshots  picture every window a user meets, into docs/screenshots/, and
-#                              the main window on Wayland
+#                              the main window on Wayland and, once built, on Windows
 #   ./tunewell.sh bench        start-up time and memory next to a bare Qt window
 #   ./tunewell.sh fuzz [SECS]  hunt with fresh random inputs, ten minutes by default
 set -euo pipefail
@@ -120,16 +120,28 @@ windows_checks() {
     WINEPREFIX=$(mktemp -d) # not local: the trap reads it when the script ends
     trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
     export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET, no browser
-    tools/with_xvfb.sh 1024x768 bash -ec 'wineboot --init; wineserver --wait
+    tools/with_xvfb.sh 1024x768 bash -ec 'wineboot --init 2>/dev/null; wineserver --wait
         ctest --test-dir build-windows --output-on-failure
         tests/windows.sh build-windows/Tunewell-1.0-setup.exe'
+}
+
+# The Windows program's main window under Wine, when there is a Windows build to picture.
+windows_screenshot() {
+    if [ ! -e build-windows/Tunewell/TunewellApp.exe ]; then
+        echo "No picture of the Windows program: ./tunewell.sh windows builds it first." >&2
+        return
+    fi
+    install_missing "${windows_packages[@]}" imagemagick
+    tools/windows_screenshot.sh build-windows/Tunewell/TunewellApp.exe \
+        docs/screenshots/windows-main.png
 }
 
 case "${1:-}" in
     run) install_missing; quietly build; run ;;
     test) install_missing; build; run_tests ;;
     screenshots) install_missing; build; tools/screenshots.sh build docs/screenshots
-        tests/wayland.sh build/TunewellApp docs/screenshots/wayland-main.png ;;
+        tests/wayland.sh build/TunewellApp docs/screenshots/wayland-main.png
+        windows_screenshot ;;
     bench) install_missing; build; bench/startup.sh build ;;
     fuzz) install_missing; hunt "${2:-600}" ;;
     windows) install_missing "${windows_packages[@]}"; build_windows; windows_checks ;;
