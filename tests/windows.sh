@@ -21,6 +21,7 @@ lock=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')\Tunewell\Tun
 fail() { echo "FAIL: $name: $*"; exit 1; }
 reg() { wine reg query "$@" 2>/dev/null | tr -d '\r'; }
 files() { find "$folder" | sort; }
+dated() { reg "$setting" /v Duration | grep -Eq 'REG_SZ +20[0-9-]{8}T[0-9:]{8}$'; }
 # Whether every line of the file $1 stands in the input; those that do not are printed.
 all_of() { ! grep -vxFf /dev/stdin "$1"; }
 # Prints the id of a visible window titled $1, other than $2, as soon as there is one.
@@ -78,8 +79,9 @@ installed silently: program, shortcut, the Apps & features entry \
     | [ -f "$app" ] && [ -f "$shortcut" ] && reg "$entry" | all_of "$entry_texts" \
     && reg "$entry" /v EstimatedSize | grep -Eq 'REG_DWORD +0x[0-9a-f]{4,}$' # 4 MiB and more
 first start: the main window, the date in the registry, nothing beside the program \
-    | start; leave | reg "$setting" /v Duration | grep -Eq 'REG_SZ +20[0-9-]{8}T[0-9:]{8}$' \
-    && files | cmp - "$work/files"
+    | start; leave | dated && files | cmp - "$work/files"
+a value of another type in the registry counts as none: nothing asked, the date recorded \
+    | wine reg add "$setting" /v Duration /t REG_DWORD /d 1 /f >/dev/null; start; leave | dated
 a second start says it is already running, and the first goes on | second_start; leave
 a link reaches the browser, Donate by its access key \
     | browser; start; xdotool windowfocus --sync "$main" key alt+d; leave \
