@@ -54,16 +54,13 @@ crash() {
     wait "$pid" 2>/dev/null || true
     [ -e "$lock/TunewellApp.lock" ] || fail "no lock left behind"
 }
-# Links go to a browser that notes each address it is given.
+# Links go to a browser that hands the address it is given to opened, which waits for it.
 browser() {
-    printf '#!/bin/sh\necho "$1" >>%s\n' "$work/opened" >"$work/browser" && chmod +x "$work/browser"
+    mkfifo "$work/opened"
+    printf '#!/bin/sh\necho "$1" >%s\n' "$work/opened" >"$work/browser" && chmod +x "$work/browser"
     wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser" /f >/dev/null
 }
-# Whether the browser was given just this address, waiting for it as long as for a window.
-opened() {
-    for _ in $(seq 300); do [ -s "$work/opened" ] && break; sleep 0.1; done
-    [ "$(cat "$work/opened")" = "$1" ]
-}
+opened() { [ "$(timeout 30 cat "$work/opened")" = "$1" ]; }
 
 # Rows: name | what the user does | what must hold then. A row goes on after a '\'.
 while IFS= read -r row; do
