@@ -33,6 +33,7 @@ window() {
     return 1
 }
 start() { wine "$app" & pid=$!; main=$(window 'Tunewell v1.0') || fail "no main window"; }
+styled() { grep -q qwindowsvistastyle.dll "/proc/$pid/maps" || fail "not in the Windows style"; }
 # Leaves as a user does: Alt+X on the main window, then Exit on the farewell window.
 leave() {
     xdotool windowfocus --sync "$main" key alt+x
@@ -75,8 +76,8 @@ installed silently: program, shortcut, the Apps & features entry \
     | wine "$setup" /S; files >"$work/files" \
     | [ -f "$app" ] && [ -f "$shortcut" ] && reg "$entry" | all_of "$entry_texts" \
     && reg "$entry" /v EstimatedSize | grep -Eq 'REG_DWORD +0x[0-9a-f]{4,}$' # 4 MiB and more
-first start: the main window, the date in the registry, nothing beside the program \
-    | start; leave | dated && files | cmp - "$work/files"
+first start: the main window in the Windows style, its date in the registry, no file written \
+    | start; styled; leave | dated && files | cmp - "$work/files"
 a value of another type in the registry counts as none: nothing asked, the date recorded \
     | wine reg add "$setting" /v Duration /t REG_DWORD /d 1 /f >/dev/null; start; leave | dated
 a second start says it is already running, and the first goes on | second_start; leave
