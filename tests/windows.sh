@@ -76,7 +76,7 @@ installed silently: program, shortcut, the Apps & features entry \
     | wine "$setup" /S; files >"$work/files" \
     | [ -f "$app" ] && [ -f "$shortcut" ] && reg "$entry" | all_of "$entry_texts" \
     && reg "$entry" /v EstimatedSize | grep -Eq 'REG_DWORD +0x[0-9a-f]{4,}$' # 4 MiB and more
-first start: the main window in the Windows style, its date in the registry, no file written \
+first start: the main window, Windows style, its date in the registry, nothing written beside it \
     | start; styled; leave | dated && files | cmp - "$work/files"
 a value of another type in the registry counts as none: nothing asked, the date recorded \
     | wine reg add "$setting" /v Duration /t REG_DWORD /d 1 /f >/dev/null; start; leave | dated
