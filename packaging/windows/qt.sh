@@ -52,7 +52,6 @@ apt_src=(-o Dir::Etc::SourceList="$sources/src.list" -o Dir::Etc::SourceParts="$
 apt-get "${apt_src[@]}" update -qq >&2
 rm -rf "$prefix" "$cache/qt-build"
 mkdir -p "$cache/qt-build"
-(cd "$cache/qt-build" && apt-get "${apt_src[@]}" source -qq "qt6-base=$version" >/dev/null)
 echo "Building Qt $version for Windows into $prefix (about half an hour)" >&2
 # Each step's output goes to a log in the build folder, shown when the step fails.
 step() {
@@ -60,6 +59,7 @@ step() {
     shift
     "$@" >"$log" 2>&1 || { tail -n 30 "$log" >&2; echo "The whole log: $log" >&2; return 1; }
 }
+(cd "$cache/qt-build" && step source apt-get "${apt_src[@]}" source "qt6-base=$version")
 step configure cmake -S "$cache"/qt-build/qt6-base-*/ -B "$cache/qt-build/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
