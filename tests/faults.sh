@@ -6,12 +6,16 @@
 # Usage: faults.sh path/to/TunewellApp
 set -euo pipefail
 source "$(dirname "$0")/x11_session.sh" "$@"
-app=$(realpath "$1")
+built=$(realpath "$1")
 
 # The ways to run it. Each start must show the main window and no message of its own.
-start() { $as "$@" "$app" & pid=$!; window frmMain >/dev/null || fail "no main window"; }
-# Runs the program as an ordinary user, for whom file permissions hold.
-nobody() { chmod 755 "$home"; chown -R 65534:65534 "$home"; as=$user; }
+start() { $as "$app" & pid=$!; window frmMain >/dev/null || fail "no main window"; }
+# Runs the program as an ordinary user, for whom file permissions hold: a copy in the home,
+# since the build folder may lie where only its owner may enter.
+nobody() {
+    cp -p "$built" "$home/TunewellApp" && app=$home/TunewellApp
+    chmod 755 "$home"; chown -R 65534:65534 "$home"; as=$user
+}
 # Starts, presses $press on the main window if a row asks (Alt+D twice: Donate sits on the menu
 # bar itself, its access key opens the page with no menu to wait for), and leaves.
 leave() {
@@ -20,19 +24,21 @@ leave() {
     no_message_box || fail "a message of its own"
     end_cleanly "$pid"
 }
+# The first instance's lock is aged an hour first: a live instance's lock is never broken.
 second_instance() {
     start; local first=$pid
+    touch -c -d '1 hour ago' "$lock"
     cp -r "$home/config" "$home/before"
     $as "$app" & local second=$!
     local box && box=$(message_box) || fail "no 'already running' message"
     xdotool windowfocus --sync "$box" key Return
-    wait "$second" || fail "the second instance ended with an error"
+    ended "$second" || fail "the second instance did not end, or ended with an error"
     kill -0 "$first" || fail "the first instance did not survive"
     diff -r "$home/before" "$home/config" || fail "the second instance touched the settings"
     end_cleanly "$first"
 }
 no_display() {
-    env -u DISPLAY -u WAYLAND_DISPLAY "$app" 2>"$home/said" && fail "it ran without a display"
+    env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$app" 2>"$home/said" && fail "it ran"
     [ $? -eq 1 ] && [ "$(wc -l <"$home/said")" -eq 1 ] \
         && grep -q 'DISPLAY and WAYLAND_DISPLAY' "$home/said" || fail "$(cat "$home/said")"
 }
@@ -40,7 +46,10 @@ after_a_kill() { start; kill -9 "$pid"; wait "$pid" 2>/dev/null || true; leave; 
 
 # What a row sets up: a settings file of these lines, kept in $home/written as well; a lock's
 # age; no usable runtime folder. What it checks: a date recorded; the file written kept aside
-# whole; the file written kept as it was, nothing set aside.
+# whole; the file written kept as it was, nothing set aside; a window that asks the window
+# manager to keep it above others; a frame with a close box but no minimise or maximise button,
+# as Motif's hints say it (flags 3: functions and decorations given; functions: minimise 0x8,
+# maximise 0x10, close 0x20; decorations: minimise 0x20, maximise 0x40).
 settings() { printf '%s\n' "$@" >"$settings"; cp "$settings" "$home/written"; }
 aged() { touch -d "$2 ago" "$1"; }
 no_runtime() {
@@ -50,34 +59,45 @@ no_runtime() {
 dated() { grep -q '^Duration=2' "${1:-$settings}"; }
 aside() { cmp "$home/written" "$settings.damaged${1:-}"; }
 kept() { cmp "$home/written" "$settings" && [ ! -e "$settings.damaged" ]; }
+above() { grep -q _NET_WM_STATE_ABOVE "$home-$1.wm"; }
+close_box_only() {
+    local flags functions decorations
+    IFS=', ' read -r flags functions decorations _ < <(sed -n 's/^_MOTIF.* = //p' "$home-$1.wm")
+    ((flags == 3 && (functions & 0x38) == 0x20 && (decorations & 0x60) == 0))
+}
 user="setpriv --reuid=65534 --regid=65534 --clear-groups"
 recent=$(date -d '3 days ago' +%FT%T) old=2020-01-01T00:00:00
 
 # Rows: name | setup | check; each row leaves, unless its setup names another way to run in
 # $how. A row too long for a line goes on after a '\'.
-while IFS= read -r row; do
-    while [[ $row == *\\ ]] && IFS= read -r more; do row=${row%\\}$more; done
-    IFS='|' read -r name setup check <<<"$row"
-    echo "$name"
+while IFS= read -r line; do
+    while [[ $line == *\\ ]] && IFS= read -r more; do line=${line%\\}$more; done
+    IFS='|' read -r name setup check <<<"$line"
+    read -r name <<<"$name" # without the spaces around it
     fresh_home
-    as= press= how=leave && unset TMPDIR
+    app=$built as= press= how=leave && unset TMPDIR
     eval "$setup"
     $how
-    eval "${check:-:}" || fail "$name: $check"
+    eval "${check:-:}" || fail "${check# }"
 done <<'ROWS'
 first start: the date is recorded | : | dated
-a second instance says so and ends, the first and the settings untouched | how=second_instance
+only the farewell window stays in front; each frame a close box, no minimise or maximise | : \
+    | above frmFarewell && ! above frmMain && close_box_only frmMain && close_box_only frmFarewell
+a second instance says so and ends, the first (its lock an hour old) and the settings untouched \
+    | how=second_instance
 a lock left by a killed instance is taken over | how=after_a_kill
-hand-edited, spaces around '=', quotes, another group first: used as it is \
-    | settings '[Other]' 'k = "v"' '[Settings]' "Duration = $recent" | kept
+hand-edited, spaces around '=', quotes, another group first, Windows line ends: used as it is \
+    | settings '[Other]' 'k = "v"' $'[Settings]\r' "Duration = $recent"$'\r' | kept
 a comment, even one holding '=': kept aside whole, a new file begun \
     | settings "; Duration=$old" '[Settings]' "Duration=$recent" | aside && dated
 a header left open: kept aside, the reminder going on | settings '[Settings' "Duration=$recent" \
     | aside && dated
 a file kept aside earlier is kept too | settings junk; echo earlier >"$settings.damaged" \
     | grep -qx earlier "$settings.damaged" && aside .2
-ten megabytes of junk: kept aside unread | truncate -s 10M "$settings" \
+over 64 KiB, though every line is sound: kept aside unread \
+    | settings '[Settings]' "Duration=$recent"; printf 'k=v\n%.0s' {1..16384} >>"$settings" \
     | [ -s "$settings.damaged" ] && dated
+text that is not UTF-8: kept aside | settings '[Settings]' "Duration=$recent" $'k=caf\xe9' | aside
 a read-only settings file: never asked for want of a write \
     | settings '[Settings]' "Duration=$old"; nobody; chmod 444 "$settings" | kept
 a read-only config folder: the same | settings '[Settings]' "Duration=$old"; nobody; \
@@ -96,13 +116,13 @@ a FIFO in the settings' place: no hang, left there | mkfifo "$settings" | [ -p "
 the config folder cannot be created | touch "$home/f"; export XDG_CONFIG_HOME=$home/f/c
 a relative XDG_CONFIG_HOME is ignored | mkdir "$home/cwd"; as="env -C $home/cwd XDG_CONFIG_HOME=c" \
     | [ -z "$(ls -A "$home/cwd")" ] && dated "$home/.config/Tunewell/TunewellApp.conf"
-no home: nothing written | mkdir -m 777 "$home/cwd" "$home/tmp"; chmod 755 "$home"; unset HOME \
+no home: nothing written | nobody; mkdir -m 777 "$home/cwd" "$home/tmp"; unset HOME \
     XDG_CONFIG_HOME XDG_RUNTIME_DIR; as="$user env -C $home/cwd TMPDIR=$home/tmp" \
     | [ -z "$(find "$home" -newer "$home/tmp" ! -path "$home/tmp*")" ]
 an empty lock file, from a power cut, is taken over | : >"$lock"; aged "$lock" '1 minute'
 a garbled lock file is taken over | head -c 64 /dev/urandom >"$lock"; aged "$lock" '1 minute'
-an hour-old lock of an instance on another machine is taken over \
-    | printf '%s\n' 42 TunewellApp elsewhere 0123ab 45cd >"$lock"; aged "$lock" '1 hour'
+a lock two seconds old, of an instance on another machine, is taken over \
+    | printf '%s\n' 42 TunewellApp elsewhere 0123ab 45cd >"$lock"; aged "$lock" '2 seconds'
 a folder in the lock's place is set aside | mkdir "$lock" | [ -d "$lock.damaged" ]
 a dangling link in the lock's place: set aside | ln -s "$home/gone" "$lock" | [ -L "$lock.damaged" ]
 a FIFO in the lock's place is set aside, unopened | mkfifo "$lock" | [ -p "$lock.damaged" ]
