@@ -33,8 +33,9 @@ T *control(const QWidget *window, const char *name)
 }
 
 // What a user does, as a table row names it: "close" (the close box), "click:NAME" (a button,
-// check box, link caption or menu item), "reader:NAME" (a screen reader's action on it),
-// "pick:LIST=ENTRY" (an entry chosen in a list), or to
+// check box, link caption or menu item), "press:NAME" (the mouse pressed on it and let go off
+// it), "reader:NAME" (a screen reader's action on it), "pick:LIST=ENTRY" (an entry chosen in a
+// list), or to
 // the focused control "key:SEQUENCE", "type:TEXT" (key by key), "paste:TEXT", "write:TEXT" (a
 // screen reader putting TEXT in place of what the box holds) and "set:TEXT" (the program doing
 // so).
@@ -66,6 +67,9 @@ void perform(QWidget *window, const QString &gesture)
         item->trigger();
     } else if (!target) {
         QFAIL(qPrintable("nothing to " + gesture));
+    } else if (verb == QLatin1String("press")) {
+        QTest::mousePress(target, Qt::LeftButton, {}, target->rect().center());
+        QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(-4, -4));
     } else if (verb == QLatin1String("reader")) {
         QAccessibleActionInterface *actions =
             QAccessible::queryAccessibleInterface(target)->actionInterface();
@@ -122,13 +126,15 @@ struct ModalSeen {
     return seen;
 }
 
-// Brings the program where a user gets to: "main", "result" (Cough looked up by ailment, Yaman
-// chosen in the raga list), "farewell" (the main window closed) or "farewell over hidden main"
-// (the result window closed); the window there, active.
+// Brings the program where a user gets to: "main" (its window moved to the top left corner),
+// "result" (Cough looked up by ailment, Yaman chosen in the raga list), "farewell" (the main
+// window closed) or "farewell over hidden main" (the result window closed); the window there,
+// active.
 QWidget *reach(const QString &place)
 {
     Form *window = &Form::get<frmMain>();
     window->showModeless();
+    window->move(16, 24);
     if (place == QLatin1String("result") || place == QLatin1String("farewell over hidden main")) {
         for (const char *gesture :
              {"pick:cmbRaga=Yaman", "pick:cmbAilment=Cough", "click:optSearchByAilment",
@@ -268,6 +274,7 @@ private slots:
         row("main", "reader:Label61", main, {http(MainSiteHost)});
         row("main", "click:lblCobrand", main, {http(HelpSiteHost, "/co-brand.html")});
         row("main", "click:mnumakemoney", main); // switched off for good
+        row("main", "press:Label61", main);      // let go off the link, it opens nothing
         row("result", "click:lblFullBrand", result, {http(HelpSiteHost, "/fully-branded.html")});
         row("farewell", "click:lblGoToHome", farewell, {http(MainSiteHost, "/lanternsoftwares")});
         // The check box opens the forum, by a click or a screen reader's Toggle, and is cleared.
@@ -287,6 +294,9 @@ private slots:
         else
             QCOMPARE(::windows(), windows); // at once, not when a window is deleted later
         QCOMPARE(browser.opened, opened);
+        // Shown again, the main window is where the user moved it, not back in the middle.
+        if (const QWidget *shown = onScreen(); shown && shown->objectName() == "frmMain")
+            QCOMPARE(shown->pos(), QPoint(16, 24));
         for (const Form *window : Form::loadedForms())
             for (const QCheckBox *box : window->findChildren<QCheckBox *>())
                 QVERIFY2(!box->isChecked(), "a check box that opens a page never stays checked");
@@ -453,7 +463,9 @@ private slots:
         QStringList windowsAsPagesOpen; // Yes to the question: the page first, then the window
         browser.onOpen = [&] { windowsAsPagesOpen.append(windows().join(' ')); };
         const auto seen = inNextModal("key:Alt+Y");
+        const qint64 before = QDateTime::currentMSecsSinceEpoch();
         StartApplication();
+        const qint64 after = QDateTime::currentMSecsSinceEpoch();
         QCOMPARE(windowsAsPagesOpen << windows().join(' '), (QStringList{"", "frmMain"}));
         QCOMPARE(drawn, 1);
         // The main window in the middle of the screen.
@@ -463,6 +475,14 @@ private slots:
         for (qsizetype pick = 1; pick < draws.size(); ++pick)
             main.CoBrand_Randomize();
         QVERIFY(control(&main, offer.toLatin1())->isVisible()); // the other one is hidden
+        // Qt's generator, seeded at start-up from the clock's milliseconds, so that each start
+        // draws anew, gives next what it gives first after such a seed.
+        RandomDraw::replaceSource({});
+        const double next = RandomDraw::next();
+        qint64 seed = before;
+        while (seed <= after && QRandomGenerator(quint32(seed)).generateDouble() != next)
+            ++seed;
+        QVERIFY2(seed <= after, "the generator was not seeded from the clock at start-up");
     }
 
     void keyboard_data()
