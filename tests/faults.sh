@@ -24,10 +24,11 @@ leave() {
     no_message_box || fail "a message of its own"
     end_cleanly "$pid"
 }
-# The first instance's lock is aged an hour first: a live instance's lock is never broken.
+# The first instance holds its lock where it should; aged an hour, it is not broken either.
 second_instance() {
     start; local first=$pid
-    touch -c -d '1 hour ago' "$lock"
+    [ -s "$lock" ] || fail "no lock in $lock"
+    aged "$lock" '1 hour'
     cp -r "$home/config" "$home/before"
     $as "$app" & local second=$!
     local box && box=$(message_box) || fail "no 'already running' message"
@@ -54,11 +55,13 @@ settings() { printf '%s\n' "$@" >"$settings"; cp "$settings" "$home/written"; }
 aged() { touch -d "$2 ago" "$1"; }
 no_runtime() {
     export XDG_RUNTIME_DIR= TMPDIR=$home/tmp
+    lock=$home/.local/share/Tunewell/TunewellApp/TunewellApp.lock
     mkdir -p -m 700 "$TMPDIR/runtime-nobody"; nobody; chown 0 "$TMPDIR/runtime-nobody"
 }
 dated() { grep -q '^Duration=2' "${1:-$settings}"; }
 aside() { cmp "$home/written" "$settings.damaged${1:-}"; }
 kept() { cmp "$home/written" "$settings" && [ ! -e "$settings.damaged" ]; }
+paths() { find "$home" ! -path "$home/tmp/runtime-nobody*" | sort; } # but the one Qt makes
 above() { grep -q _NET_WM_STATE_ABOVE "$home-$1.wm"; }
 close_box_only() {
     local flags functions decorations
@@ -75,7 +78,7 @@ while IFS= read -r line; do
     IFS='|' read -r name setup check <<<"$line"
     read -r name <<<"$name" # without the spaces around it
     fresh_home
-    app=$built as= press= how=leave && unset TMPDIR
+    app=$built lock=$home/runtime/TunewellApp.lock as= press= how=leave && unset TMPDIR
     eval "$setup"
     $how
     eval "${check:-:}" || fail "${check# }"
@@ -87,7 +90,7 @@ a second instance says so and ends, the first (its lock an hour old) and the set
     | how=second_instance
 a lock left by a killed instance is taken over | how=after_a_kill
 hand-edited, spaces around '=', quotes, another group first, Windows line ends: used as it is \
-    | settings '[Other]' 'k = "v"' $'[Settings]\r' "Duration = $recent"$'\r' | kept
+    | settings '[Other]' 'k = "a;b"' $'[Settings]\r' "Duration = $recent"$'\r' | kept
 a comment, even one holding '=': kept aside whole, a new file begun \
     | settings "; Duration=$old" '[Settings]' "Duration=$recent" | aside && dated
 a header left open: kept aside, the reminder going on | settings '[Settings' "Duration=$recent" \
@@ -116,9 +119,9 @@ a FIFO in the settings' place: no hang, left there | mkfifo "$settings" | [ -p "
 the config folder cannot be created | touch "$home/f"; export XDG_CONFIG_HOME=$home/f/c
 a relative XDG_CONFIG_HOME is ignored | mkdir "$home/cwd"; as="env -C $home/cwd XDG_CONFIG_HOME=c" \
     | [ -z "$(ls -A "$home/cwd")" ] && dated "$home/.config/Tunewell/TunewellApp.conf"
-no home: nothing written | nobody; mkdir -m 777 "$home/cwd" "$home/tmp"; unset HOME \
-    XDG_CONFIG_HOME XDG_RUNTIME_DIR; as="$user env -C $home/cwd TMPDIR=$home/tmp" \
-    | [ -z "$(find "$home" -newer "$home/tmp" ! -path "$home/tmp*")" ]
+no home: nothing written | nobody; mkdir -m 777 "$home/cwd" "$home/tmp"; paths >"$home-before"; \
+    unset HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR; as="$user env -C $home/cwd TMPDIR=$home/tmp" \
+    | cmp <(paths) "$home-before"
 an empty lock file, from a power cut, is taken over | : >"$lock"; aged "$lock" '1 minute'
 a garbled lock file is taken over | head -c 64 /dev/urandom >"$lock"; aged "$lock" '1 minute'
 a lock two seconds old, of an instance on another machine, is taken over \

@@ -11,7 +11,6 @@ fi
 home=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null || true; rm -rf "$home" "$home"-*' EXIT
 settings=$home/config/Tunewell/TunewellApp.conf
-lock=$home/runtime/TunewellApp.lock
 
 # A failure names the row it fails in, if any; so does any command failing unexpectedly.
 fail() { echo "FAIL: ${name:+$name: }$*"; exit 1; }
