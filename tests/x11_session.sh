@@ -13,7 +13,7 @@ trap 'kill -9 $(jobs -p) 2>/dev/null || true; rm -rf "$home" "$home"-*' EXIT
 settings=$home/config/Tunewell/TunewellApp.conf
 
 # A failure names the row it fails in, if any; so does any command failing unexpectedly.
-fail() { echo "FAIL: ${name:+$name: }$*"; exit 1; }
+fail() { echo "FAIL: ${name:+${name% }: }$*"; exit 1; }
 set -E
 trap 'fail "$BASH_COMMAND"' ERR
 
