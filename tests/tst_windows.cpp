@@ -5,11 +5,11 @@
 // actions: start-up with its update reminder, a lookup and its result, the links, the
 // refer-a-friend form, and the ways out.
 #include "BrowserStub.h"
-#include "Fingerprints.h"
 #include "Form.h"
 #include "LinkHosts.h"
 #include "RandomDraw.h"
 #include "StartApplication.h"
+#include "Texts.h"
 #include "UpdateReminder.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -26,18 +26,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T = QWidget>
-T *control(const QWidget *window, const char *name)
-{
-    return window->findChild<T *>(QLatin1String(name));
-}
-
 // What a user does, as a table row names it: "close" (the close box), "click:NAME" (a button,
-// check box, link caption or menu item), "reader:NAME" (a screen reader's action on it),
-// "pick:LIST=ENTRY" (an entry chosen in a list), or to
-// the focused control "key:SEQUENCE", "type:TEXT" (key by key), "paste:TEXT", "write:TEXT" (a
-// screen reader putting TEXT in place of what the box holds) and "set:TEXT" (the program doing
-// so).
+// check box, link caption or menu item), "press:NAME" (the mouse pressed on it and let go off
+// it), "reader:NAME" (a screen reader's action on it), "pick:LIST=ENTRY" (an entry chosen in a
+// list), or to the focused control "key:SEQUENCE", "type:TEXT" (key by key), "paste:TEXT",
+// "write:TEXT" (a screen reader putting TEXT in place of what the box holds) and "set:TEXT" (the
+// program doing so).
 void perform(QWidget *window, const QString &gesture)
 {
     const QString verb = gesture.section(QLatin1Char(':'), 0, 0);
@@ -66,6 +60,9 @@ void perform(QWidget *window, const QString &gesture)
         item->trigger();
     } else if (!target) {
         QFAIL(qPrintable("nothing to " + gesture));
+    } else if (verb == QLatin1String("press")) {
+        QTest::mousePress(target, Qt::LeftButton, {}, target->rect().center());
+        QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(-4, -4));
     } else if (verb == QLatin1String("reader")) {
         QAccessibleActionInterface *actions =
             QAccessible::queryAccessibleInterface(target)->actionInterface();
@@ -78,10 +75,10 @@ void perform(QWidget *window, const QString &gesture)
     }
 }
 
-// Whether a modal window came, and for a message box, what it said: "title (icon, buttons): text".
-// Nothing shown, or left open by the answer: nothing proved.
+// Which modal window came: its name, and for a message box what it said, "title (icon, buttons):
+// text"; "(left open)" after it if the answer did not close it.
 struct ModalSeen {
-    bool shown = false, closedByAnswer = false;
+    bool shown = false;
     QString said;
     QTimer watch; // looks for the modal window until it comes, for as long as this lives
 };
@@ -97,6 +94,7 @@ struct ModalSeen {
         if (!modal || seen->shown)
             return;
         seen->shown = true;
+        seen->said = modal->objectName();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             const auto keys = QMetaEnum::fromType<QMessageBox::StandardButtons>();
             QStringList buttons;
@@ -113,22 +111,24 @@ struct ModalSeen {
         // An access key presses its button the way a click animates it, a moment later; an
         // unloaded window is deleted meanwhile.
         const QPointer<QWidget> answered(modal);
-        seen->closedByAnswer =
-            QTest::qWaitFor([&] { return !answered || !answered->isVisible(); }, 500);
-        if (!seen->closedByAnswer)
+        if (!QTest::qWaitFor([&] { return !answered || !answered->isVisible(); }, 500)) {
+            seen->said += QStringLiteral(" (left open)");
             modal->close();
+        }
     });
     seen->watch.start(0);
     return seen;
 }
 
-// Brings the program where a user gets to: "main", "result" (Cough looked up by ailment, Yaman
-// chosen in the raga list), "farewell" (the main window closed) or "farewell over hidden main"
-// (the result window closed); the window there, active.
+// Brings the program where a user gets to: "main" (its window moved to the top left corner),
+// "result" (Cough looked up by ailment, Yaman chosen in the raga list), "farewell" (the main
+// window closed) or "farewell over hidden main" (the result window closed); the window there,
+// active.
 QWidget *reach(const QString &place)
 {
     Form *window = &Form::get<frmMain>();
     window->showModeless();
+    window->move(16, 24);
     if (place == QLatin1String("result") || place == QLatin1String("farewell over hidden main")) {
         for (const char *gesture :
              {"pick:cmbRaga=Yaman", "pick:cmbAilment=Cough", "click:optSearchByAilment",
@@ -174,12 +174,13 @@ QString http(const char *host, const char *path = "")
     return QStringLiteral("http://") + QLatin1String(host) + QLatin1String(path);
 }
 
-// Every text a window has, in the order its controls were made (those brought to
-// front last): captions, button texts and menus with their access keys ("-" a separator), frame
-// titles, list entries, and in brackets the names and labels (but a frame's title) screen readers
-// say, and which are links. Texts of controls nobody can see there, covered or out of sight, and so
-// hidden from the keyboard and screen readers too, are marked "unseen". The main site's host as the
-// defaults have it.
+// Every text a window has, in the order its controls were made (those brought to front last):
+// captions, button texts and menus with their access keys ("-" a separator), frame titles, list
+// entries, and in brackets the names and labels (but a frame's title) screen readers say, and
+// which are links. Texts of controls nobody can see there, covered or out of sight, and so hidden
+// from the keyboard and screen readers too, are marked "unseen". Each on one line, as
+// tests/texts/ writes it: line breaks as \r and \n, a trailing space closed by a '|'. The main
+// site's host as the defaults have it.
 QStringList textsOf(const QWidget *window)
 {
     QStringList texts{window->windowTitle()};
@@ -208,7 +209,8 @@ QStringList textsOf(const QWidget *window)
         }
         texts += own;
     }
-    return texts.replaceInStrings(MainSiteHost, "forum.lantern.example");
+    texts.replaceInStrings(MainSiteHost, "forum.lantern.example").replaceInStrings("\r", "\\r");
+    return texts.replaceInStrings("\n", "\\n").replaceInStrings(QRegularExpression(" $"), " |");
 }
 
 const QString reminderKey = QStringLiteral("Settings/Duration");
@@ -232,14 +234,16 @@ private slots:
 
     void gestures_data()
     {
-        QTest::addColumn<QString>("at");          // where the user is: see reach()
-        QTest::addColumn<QString>("does");        // see perform()
+        QTest::addColumn<QString>("at"); // where the user is: see reach()
+        // See perform(); "GESTURE>ANSWER": the answer given in the modal window that comes.
+        QTest::addColumn<QString>("does");
         QTest::addColumn<QStringList>("windows"); // then: see windows()
         QTest::addColumn<QStringList>("opened");  // the addresses opened
+        QTest::addColumn<QString>("modal");       // the modal window that came: see ModalSeen
         // Each row is named for where the user is and what they do.
         const auto row = [](const char *at, const char *does, const QStringList &windows,
-                            const QStringList &opened = {}) {
-            QTest::addRow("%s: %s", at, does) << at << does << windows << opened;
+                            const QStringList &opened = {}, const char *modal = "") {
+            QTest::addRow("%s: %s", at, does) << at << does << windows << opened << modal;
         };
         const QStringList farewell{"frmFarewell"}, main{"frmMain"};
         const QStringList result{"frmDisplay", "frmFarewell (hidden)", "frmMain (hidden)"};
@@ -253,6 +257,9 @@ private slots:
             row("result", gesture, {"frmFarewell (hidden)", "frmMain"});
         row("farewell", "click:cmdClose", {});
         row("farewell over hidden main", "close", {});
+        // About is modal: a way out closes it, a link leaves it up.
+        row("main", "click:mnuAbout>key:Return", main, {}, "frmAbout");  // OK, the default button
+        row("result", "click:mnuAbout>key:Esc", result, {}, "frmAbout"); // OK, the cancel one too
         // The links: the page opens, the window stays as it was. The offer in sight is the
         // co-brand one on the main window as built, the other one on the result window.
         row("main", "click:mnuOnline", main, {http(ProductSiteHost, "/tunewell-help.html")});
@@ -263,8 +270,13 @@ private slots:
         row("main", "reader:Label61", main, {http(MainSiteHost)});
         row("main", "click:lblCobrand", main, {http(HelpSiteHost, "/co-brand.html")});
         row("main", "click:mnumakemoney", main); // switched off for good
+        row("main", "press:Label61", main);      // let go off the link, it opens nothing
         row("result", "click:lblFullBrand", result, {http(HelpSiteHost, "/fully-branded.html")});
         row("farewell", "click:lblGoToHome", farewell, {http(MainSiteHost, "/lanternsoftwares")});
+        row("main", "click:mnuAbout>click:lblHomePage", main, {http(MainSiteHost)},
+            "frmAbout (left open)");
+        row("result", "click:mnuAbout>click:lblCobrand", result,
+            {http(HelpSiteHost, "/fully-branded.html")}, "frmAbout (left open)");
         // The check box opens the forum, by a click or a screen reader's Toggle, and is cleared.
         row("farewell", "click:Check1", farewell, {http(MainSiteHost)});
         row("farewell", "reader:Check1", farewell, {http(MainSiteHost)});
@@ -275,94 +287,65 @@ private slots:
         QFETCH(QString, does);
         QFETCH(QStringList, windows);
         QFETCH(QStringList, opened);
+        QFETCH(QString, modal);
         BrowserStub browser;
-        perform(reach(at), does);
+        // No modal window may come but one answered; one that does is closed.
+        const auto seen = inNextModal(does.contains('>') ? does.section('>', 1) : "close");
+        perform(reach(at), does.section('>', 0, 0));
         if (does.startsWith(QLatin1String("key:Alt+")))
             QTRY_COMPARE(::windows(), windows); // an access key clicks a moment later
         else
             QCOMPARE(::windows(), windows); // at once, not when a window is deleted later
+        QCOMPARE(seen->said, modal);
         QCOMPARE(browser.opened, opened);
+        // Shown again, the main window is where the user moved it, not back in the middle.
+        if (const QWidget *shown = onScreen(); shown && shown->objectName() == "frmMain")
+            QCOMPARE(shown->pos(), QPoint(16, 24));
         for (const Form *window : Form::loadedForms())
             for (const QCheckBox *box : window->findChildren<QCheckBox *>())
                 QVERIFY2(!box->isChecked(), "a check box that opens a page never stays checked");
-    }
-    void about_data()
-    {
-        QTest::addColumn<QString>("from");       // the window About is opened from
-        QTest::addColumn<QString>("does");       // in About; a gesture that opens nothing closes it
-        QTest::addColumn<QStringList>("opened"); // the addresses opened
-        const auto row = [](const char *from, const char *does, const QStringList &opened = {}) {
-            QTest::addRow("from %s: %s", from, does) << from << does << opened;
-        };
-        row("main", "key:Return"); // OK, the default button
-        row("result", "key:Esc");  // OK, the cancel button too
-        row("main", "click:lblHomePage", {http(MainSiteHost)});
-        row("result", "click:lblCobrand", {http(HelpSiteHost, "/fully-branded.html")});
-    }
-    void about()
-    {
-        QFETCH(QString, from);
-        QFETCH(QString, does);
-        QFETCH(QStringList, opened);
-        BrowserStub browser;
-        QWidget *opener = reach(from);
-        const QStringList shown = windows();
-        const auto seen = inNextModal(does);
-        perform(opener, "click:mnuAbout");
-        QVERIFY2(seen->closedByAnswer == opened.isEmpty(),
-                 "a way out closes About, a link leaves it up");
-        QCOMPARE(windows(), shown);
-        QCOMPARE(browser.opened, opened);
     }
     void everyTextAsWritten_data()
     {
         // Every text as described (see textsOf()): access keys, odd capitals, the About text's
         // double space, the catalogue's texts on a result, the appeal drawn. None cut off.
         QTest::addColumn<QString>("at");        // see reach(), or "about"
-        QTest::addColumn<QStringList>("steps"); // taken there: see perform()
+        QTest::addColumn<QStringList>("steps"); // taken there, written "STEP|STEP": see perform()
         QTest::addColumn<double>("draw");       // every draw of the random generator
-        // Of the window then on screen, from the product's description: see firstDifference().
-        QTest::addColumn<QByteArray>("texts");
-        const auto row = [](const char *name, const char *at, const QStringList &steps, double draw,
+        QTest::addColumn<QString>("texts"); // of the window then on screen: a file in tests/texts/
+        const auto row = [](const char *name, const char *at, const char *steps, double draw,
                             const char *texts) {
-            QTest::newRow(name) << QString(at) << steps << draw << QByteArray(texts);
+            QTest::newRow(name) << QString(at) << QString(steps).split('|', Qt::SkipEmptyParts)
+                                << draw << QString(texts);
         };
-        row("main", "main", {}, 0,
-            "c1pcwxUdAP+n8c/Z+1DgOsVnRyokHjGCywICic8eOG2NSZrIfFKa3BaBB0i3p9vmxDiId3NfqYbLNcSVRTjV"
-            "SSGvB1Wr1B3Xz4gMw1gbSi5QSM20kMwNhjo5NzEaDNbisb3WCtPoW0uENARWD6EG77N4NuqAhDwxJggkv3Yr"
-            "psAuU4lyR6UPLMOvO8kPO8rYuLrs");
+        row("main", "main", "", 0, "main.txt");
         row("main: the ailment list, labelled by the caption above", "main",
-            {"click:optSearchByAilment", "click:cmdProceed"}, 0,
-            "c1pcwxUdNuqAhDwxJggk8YRmcq77N1qa+n8c/Z+1DgOsVnRyokHjGCywICic8eOG2NSZrIfFKa3BaBB0i3p9"
-            "vmxDiId3NfqYbLNcSVRTjVSSr0tLixXALdJSqBROpJ5MsSNq0aLpeaHD5tcBIkvbNiOUpO51wEBJxMlIdNqh"
-            "6UAuDXlyR6UPLMOvO8kPO8rYuLrs");
+            "click:optSearchByAilment|click:cmdProceed", 0, "main-ailments.txt");
         row("result by raga: Asavari's time and Mohana keep their trailing spaces", "main",
-            {"pick:cmbRaga=Asavari", "click:cmdProceed", "click:cmbGetResult"}, 0,
-            "c1pcwxmeiHB1qGMlCoPhNTqAA0wx6X08+EiAZiT4cZzKROlytSR6UPLMOvO86cO8rYuLrs");
+            "pick:cmbRaga=Asavari|click:cmdProceed|click:cmbGetResult", 0, "result-asavari.txt");
         row("result by ailment: six lines fill the box; a name that begins another's", "main",
-            {"pick:cmbRaga=Puriya Dhanashri", "pick:cmbAilment=Rheumatic Arthritis",
-             "click:optSearchByAilment", "click:cmdProceed", "click:cmbGetResult"},
-            0, "c1pcwxmeO7d3CoAl63WrNTqAA0wx6X08+EXewE3cgqCoPhlytSR6UPLMOvO86cO8rYuLrs");
-        row("About", "about", {}, 0, "c1c1ADcGwxiwtRwxXU0U");
-        row("farewell: 0 draws the first appeal", "farewell", {}, 0,
-            "c1c1nfWLR6O6q49Ifs3W8QAHrcp3nMpbgmG1rALPmDwx");
-        row("farewell: 0.74 the third (4 x 0.74 floored, not rounded)", "farewell", {}, 0.74,
-            "c1c1V5WLR6O6q49Ifs3W8QAHrcp3nMpbgmG1rALPmDwx");
-        row("farewell: 0.99 the fourth", "farewell", {}, 0.99,
-            "c1c1vLWLR6O6q49Ifs3W8QAHrcp3nMpbgmG1rALPmDwx");
+            "pick:cmbRaga=Puriya Dhanashri|pick:cmbAilment=Rheumatic Arthritis|"
+            "click:optSearchByAilment|click:cmdProceed|click:cmbGetResult",
+            0, "result-six-lines.txt");
+        row("About", "about", "", 0, "about.txt");
+        row("farewell: 0 draws the first appeal", "farewell", "", 0, "farewell-1.txt");
+        row("farewell: 0.74 the third (4 x 0.74 floored, not rounded)", "farewell", "", 0.74,
+            "farewell-3.txt");
+        row("farewell: 0.99 the fourth", "farewell", "", 0.99, "farewell-4.txt");
     }
     void everyTextAsWritten()
     {
         QFETCH(QString, at);
         QFETCH(QStringList, steps);
         QFETCH(double, draw);
-        QFETCH(QByteArray, texts);
+        QFETCH(QString, texts);
         RandomDraw::replaceSource([draw] { return draw; });
         QWidget *window = at == "about" ? &Form::get<frmAbout>() : reach(at);
         for (const QString &step : steps)
             perform(window, step);
         window = onScreen() ? onScreen() : window;
-        QCOMPARE(firstDifference(textsOf(window), texts), QString());
+        const QString difference = firstDifference(textsOf(window), texts);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
         for (const QLabel *label : window->findChildren<QLabel *>()) {
             const bool whole = label->wordWrap()
                                    ? label->heightForWidth(label->width()) <= label->height()
@@ -385,7 +368,6 @@ private slots:
         };
         const QDateTime now(QDate(2026, 12, 6), QTime(10, 0));
         const char *today = "2026-12-06T10:00:00";
-        row("first start: recorded, nothing asked", "", now, "", today);
         row("14 days on: quiet, unchanged", "2026-11-22T10:00:00", now, "", "2026-11-22T10:00:00");
         row("15 days on, Yes: the download page, after recording", "2026-11-21T10:00:00", now,
             "Yes", today, {http(ProductSiteHost, "/download-tunewell.html"), today});
@@ -428,13 +410,10 @@ private slots:
 #endif
         QLockFile first(folder + '/' + QCoreApplication::applicationName() + ".lock");
         QVERIFY(first.tryLock(0));
-        QSettings().remove(reminderKey);
         const auto seen = inNextModal("key:Return");
         StartApplication();
         QCOMPARE(seen->said,
                  QStringLiteral("Tunewell (Information, Ok): Application is already running"));
-        QCOMPARE(windows(), QStringList());
-        QVERIFY2(!QSettings().contains(reminderKey), "the reminder was left alone");
     }
 
     void startUpAsksFirstThenPicksAnOffer_data()
@@ -463,7 +442,9 @@ private slots:
         QStringList windowsAsPagesOpen; // Yes to the question: the page first, then the window
         browser.onOpen = [&] { windowsAsPagesOpen.append(windows().join(' ')); };
         const auto seen = inNextModal("key:Alt+Y");
+        const qint64 before = QDateTime::currentMSecsSinceEpoch();
         StartApplication();
+        const qint64 after = QDateTime::currentMSecsSinceEpoch();
         QCOMPARE(windowsAsPagesOpen << windows().join(' '), (QStringList{"", "frmMain"}));
         QCOMPARE(drawn, 1);
         // The main window in the middle of the screen.
@@ -472,7 +453,14 @@ private slots:
         QVERIFY((main.frameGeometry().center() - centre).manhattanLength() <= 4);
         for (qsizetype pick = 1; pick < draws.size(); ++pick)
             main.CoBrand_Randomize();
-        QVERIFY(control(&main, offer.toLatin1())->isVisible()); // the other one is hidden
+        QVERIFY(main.findChild<QWidget *>(offer)->isVisible()); // the other one is hidden
+        // Qt's generator, seeded at start-up from the clock's milliseconds, so that each start
+        // draws anew, gives next what it gives first after such a seed.
+        QList<double> seeded;
+        for (qint64 seed = before; seed <= after; ++seed)
+            seeded.append(QRandomGenerator(quint32(seed)).generateDouble());
+        RandomDraw::replaceSource({});
+        QVERIFY2(seeded.contains(RandomDraw::next()), "not seeded from the clock at start-up");
     }
 
     void keyboard_data()
@@ -481,32 +469,29 @@ private slots:
         QTest::addColumn<QString>("at");
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QStringList>("focus"); // before each key and after the last; pages opened
-        const QStringList tab5(5, "Tab");
-        QTest::newRow("main: the search, not the lists behind nor the hidden Exit, then a list")
-            << u"main"_s << tab5 + QStringList{"Return"} + tab5
-            << QStringList{"optSearchByRaga", "cmdProceed", "Label61", "lblCobrand",
-                           "optSearchByRaga", "cmdProceed", "cmbRaga", "cmbGetResult",
-                           "Label61",         "lblCobrand", "cmbRaga", "cmbGetResult"};
-        QTest::newRow("main: a whole lookup by keys alone, the other list passed by")
-            << u"main"_s << QStringList{"Down", "Tab",  "Return", "Tab", "Tab",   "Tab",
-                                        "Tab",  "Down", "Down",   "Tab", "Return"}
-            << QStringList{"optSearchByRaga", "optSearchByAilment", "cmdProceed",
-                           "cmbAilment",      "cmbGetResult",       "Label61",
-                           "lblCobrand",      "cmbAilment",         "cmbAilment",
-                           "cmbAilment",      "cmbGetResult",       "cmdBack"};
-        QTest::newRow("result: Back and the links, not the offer behind; Enter or Space opens")
-            << u"result"_s << QStringList{"Tab", "Tab", "Tab", "Tab", "Return", "Tab", "Space"}
-            << QStringList{"cmdBack",     "Label61",      "lblFullBrand",
-                           "cmdBack",     "Label61",      http(MainSiteHost),
-                           "Label61",     "lblFullBrand", http(HelpSiteHost, "/fully-branded.html"),
-                           "lblFullBrand"};
-        QTest::newRow("result: Back finds the search as it was left")
-            << u"result"_s << QStringList{"Return"} << QStringList{"cmdBack", "optSearchByAilment"};
-        QTest::newRow("farewell: Exit first, then the check box, the form and the link")
-            << u"farewell"_s << QStringList(9, "Tab")
-            << QStringList{"cmdClose",    "Check1",         "txtName",       "cmdSubmit",
-                           "txtEmail",    "txtFriendEmail", "txtFriendName", "txtMessage",
-                           "lblGoToHome", "cmdClose"};
+        const auto row = [](const char *name, const char *at, const QString &keys,
+                            const QString &focus) {
+            QTest::newRow(name) << QString(at) << keys.split(' ') << focus.split(' ');
+        };
+        row("main: the search, not the lists behind nor the hidden Exit, then a list", "main",
+            "Tab Tab Tab Tab Tab Return Tab Tab Tab Tab Tab",
+            "optSearchByRaga cmdProceed Label61 lblCobrand optSearchByRaga cmdProceed cmbRaga "
+            "cmbGetResult Label61 lblCobrand cmbRaga cmbGetResult");
+        row("main: a whole lookup by keys alone, the other list passed by", "main",
+            "Down Tab Return Tab Tab Tab Tab Down Down Tab Return",
+            "optSearchByRaga optSearchByAilment cmdProceed cmbAilment cmbGetResult Label61 "
+            "lblCobrand cmbAilment cmbAilment cmbAilment cmbGetResult cmdBack");
+        row("result: Back and the links, not the offer behind; Enter or Space opens", "result",
+            "Tab Tab Tab Tab Return Tab Space",
+            "cmdBack Label61 lblFullBrand cmdBack Label61 " + http(MainSiteHost)
+                + " Label61 lblFullBrand " + http(HelpSiteHost, "/fully-branded.html")
+                + " lblFullBrand");
+        row("result: Back finds the search as it was left", "result", "Return",
+            "cmdBack optSearchByAilment");
+        row("farewell: Exit first, then the check box, the form and the link", "farewell",
+            "Tab Tab Tab Tab Tab Tab Tab Tab Tab",
+            "cmdClose Check1 txtName cmdSubmit txtEmail txtFriendEmail txtFriendName txtMessage "
+            "lblGoToHome cmdClose");
     }
     void keyboard()
     {
@@ -580,7 +565,7 @@ private slots:
         QFETCH(QString, left);
         QFETCH(QString, message);
         QWidget *window = reach("farewell");
-        QWidget *box = control(window, steps.constFirst().section(':', 1).toLatin1());
+        QWidget *box = window->findChild<QWidget *>(steps.constFirst().section(':', 1));
         const char *text = box->inherits("QLineEdit") ? "text" : "plainText";
         const auto seen = inNextModal("key:Return");
         for (const QString &step : steps)
@@ -609,8 +594,6 @@ private slots:
             {"Asha", "ab.in", "Ravi", "ab.in", "-"}, "Please Enter Distinct Email Addresses");
         row("@ without a dot", {"Asha", "a@bin", "Ravi", "r@b.in", "-"}, proper);
         row("dot without @", {"Asha", "a@b.in", "Ravi", "r.b.in", "-"}, proper);
-        row("addresses right, name untouched", {"-", "a@b.in", "Ravi", "r@b.in", "-"},
-            "Please Enter Your Name");
         row("an address with a space, as a screen reader writes it: nothing sent",
             {"Asha", "write:a b@c.d", "Ravi", "r@b.in", "-"}, proper);
         row("sent over TLS: the untouched message with its line break, A@B distinct",
@@ -620,13 +603,8 @@ private slots:
             {"  Asha K ", "asha.k@mail", "Ravi", "r@b.in", "-"},
             request("taf1=Asha%20K&taf2=asha.k%40mail&taf3=Your%20Message%0D%0A&taf4=Ravi"
                     "&taf5=r%40b.in"));
-        row("sent: &, =, + and # cannot add or change a key",
-            {"Tom & Jerry=1", "a@b.in", "Ravi+#x", "r@b.in", "hi&taf6=x"},
-            request("taf1=Tom%20%26%20Jerry%3D1&taf2=a%40b.in&taf3=hi%26taf6%3Dx"
-                    "&taf4=Ravi%2B%23x&taf5=r%40b.in"));
-        row("sent: Devanagari as UTF-8", {"आशा", "a@b.in", "Ravi", "r@b.in", "-"},
-            request("taf1=%E0%A4%86%E0%A4%B6%E0%A4%BE&taf2=a%40b.in&taf3=Your%20Message%0D%0A"
-                    "&taf4=Ravi&taf5=r%40b.in"));
+        // What a value may hold, any character, is escaped so as to reach the server as it
+        // was typed: tried on every run of the fuzzing target (fuzz/).
     }
     void referral()
     {

@@ -22,7 +22,7 @@ stop() {
 }
 trap stop EXIT
 
-if ! read -r number <"$work/display"; then
+if ! read -r -t 30 number <"$work/display"; then
     echo "The virtual display did not start:" >&2
     cat "$work/log" >&2
     exit 1
