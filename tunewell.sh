@@ -127,8 +127,10 @@ windows_checks() {
     trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
     export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET, no browser
     tools/with_xvfb.sh 1024x768 bash -ec 'wineboot --init 2>/dev/null; wineserver --wait
-        ctest --test-dir build-windows --output-on-failure
-        tests/windows.sh build-windows/Tunewell-1.0-setup.exe'
+        ctest --test-dir build-windows --output-on-failure'
+    # Wine's server goes with the display it was started on: the next display starts its own.
+    wineserver --wait
+    tests/windows.sh build-windows/Tunewell-1.0-setup.exe
 }
 
 # The Windows program's main window under Wine, when there is a Windows build to picture.

@@ -401,13 +401,10 @@ private slots:
     {
         // Before any start of this test program has taken the lock: here another holds it, in
         // the user's runtime folder, or on Windows in the local application data folder.
-#ifdef Q_OS_WIN
-        const QString folder =
-            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-        QDir().mkpath(folder);
-#else
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-#endif
+        const QString folder = QStandardPaths::writableLocation(
+            QSysInfo::productType() == u"windows" ? QStandardPaths::AppLocalDataLocation
+                                                  : QStandardPaths::RuntimeLocation);
+        QVERIFY(QDir().mkpath(folder));
         QLockFile first(folder + '/' + QCoreApplication::applicationName() + ".lock");
         QVERIFY(first.tryLock(0));
         const auto seen = inNextModal("key:Return");

@@ -7,7 +7,8 @@
 set -euo pipefail
 : "${WINEPREFIX:?a Wine prefix of this run's own, never the user's}"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# What the program said, however it ended.
+trap 'cat "$work/out.txt" 2>/dev/null; rm -rf "$work"' EXIT
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 # Wine hands Windows programs no QT_ variable, but WINEQT_ ones as QT_. On Windows the offscreen
 # platform knows no fonts but those of its folder: DejaVu Sans, as Linux gives it there.
@@ -15,7 +16,4 @@ mkdir "$work/fonts" && cp /usr/share/fonts/truetype/dejavu/DejaVuSans{,-Bold}.tt
 export WINEPATH="Z:$1/bin;Z:$runtime;Z:/usr/x86_64-w64-mingw32/lib" WINEQT_QPA_PLATFORM=offscreen
 export WINEQT_QPA_FONTDIR=Z:$work/fonts
 # A program without a console of its own gives us its output only through a file.
-status=0
-wine "$2" "${@:3}" -o "Z:$work/out.txt,txt" || status=$?
-cat "$work/out.txt"
-exit "$status"
+wine "$2" "${@:3}" -o "Z:$work/out.txt,txt"

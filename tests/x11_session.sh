@@ -26,13 +26,15 @@ fresh_home() {
 }
 fresh_home
 
-# Prints the id of the program's visible window whose role (its name in the code) is $1,
-# waiting up to 20 seconds for it.
+# Prints the id of the program's visible window whose role (its name in the code) is $1, or of
+# any for "-" (under Wine, which gives no roles) but the window $2, waiting up to 20 seconds.
 window() {
     local tries id
     for tries in $(seq 400); do
         for id in $(xdotool search --onlyvisible --name '^Tunewell v1.0$' 2>/dev/null || :); do
-            xprop -id "$id" WM_WINDOW_ROLE | grep -q "\"$1\"" && { echo "$id"; return 0; }
+            [ "$id" != "${2:-}" ] || continue
+            [ "$1" = - ] || xprop -id "$id" WM_WINDOW_ROLE | grep -q "\"$1\"" || continue
+            echo "$id" && return 0
         done
         sleep 0.05
     done
