@@ -32,17 +32,13 @@ bool isGroupOrValue(const QByteArray &line)
     return (line.startsWith('[') && line.endsWith(']')) || line.contains('=');
 }
 
-} // namespace
-
-QString userFolder(const char *variable, const QString &inHome)
-{
-    const QString folder = qEnvironmentVariable(variable);
-    if (QDir::isAbsolutePath(folder))
-        return folder;
-    const QString home = qEnvironmentVariable("HOME");
-    return QDir::isAbsolutePath(home) ? home + QLatin1Char('/') + inHome : QString();
-}
-
+// The file that QSettings keeps this program's settings in on Linux, named after the
+// organisation and the program, when it is one we can read and write without harm: a regular
+// file, or none yet, in a folder we may write to. A link to a regular file stands for that
+// file, and its target's path is returned. Empty when anything else stands there (a dangling
+// link, a link to anything else, a FIFO, a device, a folder), which is then left untouched, and
+// when the folder or the file cannot be written, and when the user has no home. Never opens the
+// file.
 QString settingsFile()
 {
     // Where QSettings, built without arguments, keeps the settings of this user and program.
@@ -69,6 +65,8 @@ QString settingsFile()
     return file.filePath();
 }
 
+// Whether the settings store, writing the file back, would keep all that is in it: it keeps
+// only what it reads, and so drops comments, lines without "=" and junk.
 bool survivesRewrite(const QString &file)
 {
     QFile settings(file);
@@ -85,6 +83,17 @@ bool survivesRewrite(const QString &file)
     return std::all_of(lines.cbegin(), lines.cend(), [](const QByteArray &line) {
         return line.trimmed().isEmpty() || isGroupOrValue(line.trimmed());
     });
+}
+
+} // namespace
+
+QString userFolder(const char *variable, const QString &inHome)
+{
+    const QString folder = qEnvironmentVariable(variable);
+    if (QDir::isAbsolutePath(folder))
+        return folder;
+    const QString home = qEnvironmentVariable("HOME");
+    return QDir::isAbsolutePath(home) ? home + QLatin1Char('/') + inHome : QString();
 }
 
 std::unique_ptr<QSettings> openSettings()
