@@ -121,13 +121,19 @@ build_windows() {
     cmake --build build-windows --target all installer
 }
 
-# The Windows checks, in a Wine prefix of their own that goes with the run, on a virtual display.
-windows_checks() {
+# A Wine prefix of this run's own, never the user's, gone when the script ends.
+own_wine_prefix() {
     WINEPREFIX=$(mktemp -d) # not local: the trap reads it when the script ends
     trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
     export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET, no browser
-    tools/with_xvfb.sh 1024x768 bash -ec 'wineboot --init 2>/dev/null; wineserver --wait
-        ctest --test-dir build-windows --output-on-failure'
+    wineboot --init 2>/dev/null
+    wineserver --wait
+}
+
+# The Windows checks, each on a virtual display of its own.
+windows_checks() {
+    own_wine_prefix
+    tools/with_xvfb.sh 1024x768 ctest --test-dir build-windows --output-on-failure
     # Wine's server goes with the display it was started on: the next display starts its own.
     wineserver --wait
     tests/windows.sh build-windows/Tunewell-1.0-setup.exe
@@ -140,6 +146,7 @@ windows_screenshot() {
         return
     fi
     install_missing "${windows_packages[@]}" imagemagick
+    own_wine_prefix
     tools/windows_screenshot.sh build-windows/Tunewell/TunewellApp.exe \
         docs/screenshots/windows-main.png
 }
