@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -75,6 +77,59 @@ void perform(QWidget *window, const QString &gesture)
     }
 }
 
+// A pixel's relative luminance, as WCAG defines it.
+double luminance(QRgb pixel)
+{
+    const auto linear = [](int value) {
+        const double share = value / 255.0;
+        return share <= 0.04045 ? share / 12.92 : std::pow((share + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel))
+           + 0.0722 * linear(qBlue(pixel));
+}
+
+// The texts of the window that do not stand out from their own background by WCAG's contrast of
+// 4.5 to 1 (3 to 1 if bold of 14 points or more), each "window control "text": ratio to 1".
+// Each control is drawn twice, as it is and with every letter a space; its contrast is the best
+// between two pixels that differ, so 1 for a text that is not drawn at all. Controls switched off
+// or out of sight are passed by, and so are menus, drawn in the desktop's own colours.
+QStringList unreadable(QWidget *window)
+{
+    QStringList found;
+    const QPointer<QWidget> focus = window->focusWidget();
+    if (focus) // no cursor or focus frame that moves with the text
+        focus->clearFocus();
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        auto *list = qobject_cast<QComboBox *>(control);
+        const char *property = control->inherits("QGroupBox") ? "title" : "text";
+        const QString text = list ? list->currentText() : control->property(property).toString();
+        if (text.isEmpty() || !control->isEnabled() || !control->isVisibleTo(window))
+            continue;
+        const QSignalBlocker quiet(control); // the program takes back what it would not take
+        const auto drawWith = [&](const QString &shown) {
+            list ? list->setItemText(list->currentIndex(), shown)
+                 : (void)control->setProperty(property, shown);
+            return control->grab().toImage();
+        };
+        const QImage blank = drawWith(QString(text).replace(QRegularExpression("\\S"), " "));
+        const QImage drawn = drawWith(text);
+        double best = 1;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const auto [dark, light] =
+                    std::minmax({luminance(drawn.pixel(x, y)), luminance(blank.pixel(x, y))});
+                best = std::max(best, (light + 0.05) / (dark + 0.05));
+            }
+        if (best < (control->font().bold() && control->font().pointSizeF() >= 14 ? 3 : 4.5))
+            found.append(QStringLiteral("%1 %2 \"%3\": %4 to 1")
+                             .arg(window->objectName(), control->objectName(), text)
+                             .arg(best, 0, 'f', 2));
+    }
+    if (focus)
+        focus->setFocus();
+    return found;
+}
+
 // Which modal window came: its name, and for a message box what it said, "title (icon, buttons):
 // text"; "(left open)" after it if the answer did not close it.
 struct ModalSeen {
@@ -105,6 +160,8 @@ struct ModalSeen {
                                   QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()),
                                   buttons.join('|'), box->text());
         }
+        for (const QString &unread : unreadable(modal))
+            seen->said += " (unreadable: " + unread + ')';
         modal->activateWindow();
         (void)QTest::qWaitForWindowActive(modal);
         perform(modal, gesture);
@@ -319,6 +376,7 @@ private slots:
                                 << draw << QString(texts);
         };
         row("main", "main", "", 0, "main.txt");
+        row("main: the raga list", "main", "click:cmdProceed", 0, "main-ragas.txt");
         row("main: the ailment list, labelled by the caption above", "main",
             "click:optSearchByAilment|click:cmdProceed", 0, "main-ailments.txt");
         row("result by raga: Asavari's time and Mohana keep their trailing spaces", "main",
@@ -346,6 +404,8 @@ private slots:
         window = onScreen() ? onScreen() : window;
         const QString difference = firstDifference(textsOf(window), texts);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        const QStringList unread = unreadable(window);
+        QVERIFY2(unread.isEmpty(), qPrintable(unread.join('\n')));
         for (const QLabel *label : window->findChildren<QLabel *>()) {
             const bool whole = label->wordWrap()
                                    ? label->heightForWidth(label->width()) <= label->height()
@@ -490,6 +550,8 @@ private slots:
             "Tab Tab Tab Tab Tab Tab Tab Tab Tab",
             "cmdClose Check1 txtName cmdSubmit txtEmail txtFriendEmail txtFriendName txtMessage "
             "lblGoToHome cmdClose");
+        row("main: F10 to the menu bar and back, or Esc, as a lone Alt", "main", "F10 F10 F10 Esc",
+            "optSearchByRaga menuBar optSearchByRaga menuBar optSearchByRaga");
     }
     void keyboard()
     {
@@ -570,6 +632,8 @@ private slots:
             perform(window, step);
         QCOMPARE(box->property(text).toString(), left);
         QCOMPARE(seen->said, message);
+        const QStringList unread = unreadable(window); // what was typed, too
+        QVERIFY2(unread.isEmpty(), qPrintable(unread.join('\n')));
     }
 
     void referral_data()

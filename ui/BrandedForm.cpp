@@ -77,6 +77,7 @@ QWidget *BrandedForm::createPromotions(QWidget *client, const QRect &band, const
 
 void BrandedForm::createLinkMenus(const HelpMenuNames &names)
 {
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 

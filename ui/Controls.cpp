@@ -28,6 +28,13 @@ void paint(QWidget *widget, const QColor &background, const QColor &text)
     widget->setPalette(palette);
 }
 
+void paintInEveryStyle(QWidget *control, const QColor &background, const QColor &text,
+                       const QString &extra)
+{
+    control->setStyleSheet((QStringLiteral("#%1 { background: %2; color: %3; } ") + extra)
+                               .arg(control->objectName(), background.name(), text.name()));
+}
+
 QString displayText(const QString &text)
 {
     QString shown = text;

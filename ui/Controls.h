@@ -23,6 +23,11 @@ QFont verdana(qreal pointSize, bool bold = false, bool underline = false);
 
 // Sets a widget's background and text colours through its palette.
 void paint(QWidget *widget, const QColor &background, const QColor &text);
+// The same for a control whose colours the design fixes in every style, by a style sheet for
+// this control alone (its name and `extra` rules standing for %1). A native style may draw a
+// control its own way and leave its palette unread, but it honours a style sheet.
+void paintInEveryStyle(QWidget *control, const QColor &background, const QColor &text,
+                       const QString &extra = {});
 
 // Texts are stored with CR LF line breaks; Qt draws a line break only at LF.
 QString displayText(const QString &text);

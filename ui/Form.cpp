@@ -6,8 +6,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -25,6 +27,14 @@ Form::Form()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromLatin1(WindowCaption));
+    // F10 takes the keyboard to the menu bar and back, as a lone Alt does and as Windows users
+    // know it. Qt's menu bar answers only Alt, so F10 hands it a press and release of Alt.
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, [this] {
+        for (const QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyRelease}) {
+            QKeyEvent alt(type, Qt::Key_Alt, Qt::NoModifier); // Qt adds Alt's own modifier
+            QCoreApplication::sendEvent(this, &alt);
+        }
+    });
 }
 
 QList<Form *> Form::loadedForms()

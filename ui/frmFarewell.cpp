@@ -64,6 +64,7 @@ QLineEdit *makeBox(const QString &name, const QString &placeholder, int maxLengt
     box->setAccessibleName(placeholder);
     box->setGeometry(twips(left, top, 3375, 285));
     box->setFont(verdana(8.25));
+    paintInEveryStyle(box, Qt::white, Qt::black);
     return box;
 }
 

@@ -36,12 +36,11 @@ QComboBox *makeList(const QString &name, QWidget *parent)
     list->setGeometry(twips(1200, 1080, 3855, 330));
     list->setFont(verdana(9, true));
     list->setEditable(false);
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, Colours::Brown);
-    palette.setColor(QPalette::Button, Colours::Brown);
-    palette.setColor(QPalette::Text, Colours::Peach);
-    palette.setColor(QPalette::ButtonText, Colours::Peach);
-    list->setPalette(palette);
+    // A flat field, as designed: Fusion draws a gradient of its own over any colour, and
+    // Windows' native style a light grey field. A peach border, thicker with the focus.
+    paintInEveryStyle(list, Colours::Brown, Colours::Peach,
+                      QStringLiteral("#%1 { border: 1px solid %3; padding: 1px 3px; } "
+                                     "#%1:focus { border-width: 2px; padding: 0 2px; }"));
     return list;
 }
 
