@@ -5,8 +5,9 @@
 # (whose moc, uic and rcc the cross build runs), and prints the folder it is installed in.
 #
 # The build is kept in a cache and made once per machine: its folder is named after everything
-# that shapes it, so a change to the source version, the compiler or the options below builds
-# anew beside the old one. Clear it with: rm -rf "${XDG_CACHE_HOME:-$HOME/.cache}/tunewell"
+# that shapes it, so a change to the source version, the compiler, the options or the mends
+# below builds anew beside the old one.
+# Clear it with: rm -rf "${XDG_CACHE_HOME:-$HOME/.cache}/tunewell"
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -36,7 +37,7 @@ options=(
 compiler=x86_64-w64-mingw32-g++-posix
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 key=$( { echo "$version"; "$compiler" --version | head -n 1; printf '%s\n' "${options[@]}"
-         cat "$here/mingw-w64.cmake"; } | sha256sum | cut -c 1-16)
+         cat "$here/mingw-w64.cmake" "$here"/qt-*.patch; } | sha256sum | cut -c 1-16)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/tunewell
 prefix=$cache/qt-$version-windows-$key
 if [ -f "$prefix/.built" ]; then
@@ -68,6 +69,10 @@ step() {
     "$@" >"$log" 2>&1 || { tail -n 30 "$log" >&2; echo "The whole log: $log" >&2; return 1; }
 }
 (cd "$cache/qt-build" && step source apt-get "${apt_src[@]}" source "qt6-base=$version")
+# Our mends to Qt, each saying what it mends.
+for mend in "$here"/qt-*.patch; do
+    step patch patch -d "$(echo "$cache"/qt-build/qt6-base-*/)" -p1 -i "$mend"
+done
 step configure cmake -S "$cache"/qt-build/qt6-base-*/ -B "$cache/qt-build/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
