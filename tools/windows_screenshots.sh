@@ -15,12 +15,12 @@ build=$(realpath "$1")
 mkdir -p "$3"
 out=$(realpath "$3")
 # Wine has no Verdana: DejaVu Sans stands in for it, as it does on Linux, so that the windows are
-# laid out as their users see them, not in the math face Wine would choose.
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-    /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1
-# Every program of this prefix in one virtual desktop, the size of a small screen.
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
+# laid out as their users see them, not in the math face Wine would choose. And every program of
+# this prefix in one virtual desktop, the size of a small screen, read when Wine next starts.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f
+wineserver --wait
 # The walk through the windows, with Qt's and MinGW's libraries on its path.
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 WINEPATH="Z:$2/bin;Z:$runtime;Z:/usr/x86_64-w64-mingw32/lib" wine "$build/screenshots.exe" "Z:$out"
