@@ -96,9 +96,8 @@ double luminance(QRgb pixel)
 QStringList unreadable(QWidget *window)
 {
     QStringList found;
-    const QPointer<QWidget> focus = window->focusWidget();
-    if (focus) // no cursor or focus frame that moves with the text
-        focus->clearFocus();
+    QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
+    window->setFocus(); // no cursor or focus frame that moves with the text
     for (QWidget *control : window->findChildren<QWidget *>()) {
         auto *list = qobject_cast<QComboBox *>(control);
         const char *property = control->inherits("QGroupBox") ? "title" : "text";
@@ -125,8 +124,7 @@ QStringList unreadable(QWidget *window)
                              .arg(window->objectName(), control->objectName(), text)
                              .arg(best, 0, 'f', 2));
     }
-    if (focus)
-        focus->setFocus();
+    focus->setFocus();
     return found;
 }
 
