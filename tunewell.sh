@@ -17,9 +17,10 @@ packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev qt6-base-dev qt6-qpa
           xvfb xdotool x11-utils imagemagick fonts-dejavu-core weston qt6-wayland
           clang-format desktop-file-utils appstream dpkg-dev file binutils time git lintian reuse
           rpm rpmlint)
-# For Windows: MinGW-w64, Debian's own Qt source and what builds it, Wine, NSIS.
+# For Windows: MinGW-w64, Debian's own Qt source and what builds it, Wine, NSIS and ImageMagick
+# for the setup program's picture.
 windows_packages=(cmake ninja-build qt6-base-dev dpkg-dev perl xz-utils g++-mingw-w64-x86-64-posix
-                  icoutils nsis wine wine64 xvfb xdotool fonts-dejavu-core)
+                  icoutils imagemagick nsis wine wine64 xvfb xdotool fonts-dejavu-core)
 
 # Installs those of the given packages (the Linux build's by default) that are missing.
 install_missing() {
