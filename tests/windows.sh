@@ -3,11 +3,14 @@
 # SPDX-License-Identifier: MIT
 # The Windows program as a user meets it, under Wine on a virtual X display: installed by its
 # setup program for the user alone, started, started again, closed, killed, set up again while
-# it runs and after, installed for everyone beside, and uninstalled, one row each, in the Wine
-# prefix of the caller's own. Each row does its part, then checks what must hold afterwards.
-# Usage: windows.sh path/to/Tunewell-1.0-setup.exe
+# it runs and after, installed for everyone beside, built again, and uninstalled, one row each,
+# in the Wine prefix of the caller's own. Each row does its part, then checks what must hold
+# afterwards. Usage: windows.sh path/to/Tunewell-1.0-setup.exe
 set -euo pipefail
 : "${WINEPREFIX:?a Wine prefix of this run's own, never the user's}"
+# Where qt.sh keeps the Qt for Windows it has built, for the builds below; read before the
+# session's home of its own takes the place of the user's.
+export XDG_CACHE_HOME=${XDG_CACHE_HOME:-$HOME/.cache}
 source "$(dirname "$0")/x11_session.sh" "$@"
 setup=$(realpath "$1")
 # A Windows path, its %VARIABLES% expanded, as a Linux path.
@@ -83,6 +86,11 @@ for everyone on request, into Program Files; the user's own uninstalled, but for
     | wine "$setup" /S /AllUsers; wine "$mine\Uninstall.exe" /S; wineserver --wait \
     | [ ! -e "$folder" ] && [ ! -e "$shortcut" ] && ! reg "$entry" && reg "$setting" >/dev/null \
     && [ -f "$all/TunewellApp.exe" ] && [ -f "$all_shortcut" ] && reg "${entry/CU/LM}" >/dev/null
+the same source built again, later, in another folder: the same program, setup and zip \
+    | cd "$(dirname "$0")/.."; tree=$(git stash create); tar -x -C "$home" \
+    -f <(git archive --prefix=again/ "${tree:-HEAD}"); cd "$home"; \
+    again/packaging/windows/build.sh again/build >/dev/null; cd "$(dirname "$setup")" \
+    | sha256sum Tunewell/*.exe Tunewell-1.0-* | (cd "$home/again/build" && sha256sum -c --quiet)
 the install for everyone uninstalled silently: nothing of it left, the user's own kept \
     | wine 'C:\Program Files\Tunewell\Uninstall.exe' /S; wineserver --wait \
     | [ ! -e "$all" ] && [ ! -e "$all_shortcut" ] && ! reg "${entry/CU/LM}" && [ -f "$shortcut" ]
