@@ -18,9 +18,11 @@ packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev qt6-base-dev qt6-qpa
           clang-format desktop-file-utils appstream dpkg-dev file binutils time git lintian reuse
           rpm rpmlint)
 # For Windows: MinGW-w64, Debian's own Qt source and what builds it, Wine, NSIS, ImageMagick for
-# the setup program's picture, zip, and git for the check that builds a fresh copy again.
+# the setup program's picture, zip, osslsigncode to sign; openssl and git for the checks that
+# sign with a certificate of their own and build a fresh copy again.
 windows_packages=(cmake ninja-build qt6-base-dev dpkg-dev perl xz-utils g++-mingw-w64-x86-64-posix
-                  icoutils imagemagick nsis zip git wine wine64 xvfb xdotool fonts-dejavu-core)
+                  icoutils imagemagick nsis zip osslsigncode openssl git wine wine64 xvfb xdotool
+                  fonts-dejavu-core)
 
 # Installs those of the given packages (the Linux build's by default) that are missing.
 install_missing() {

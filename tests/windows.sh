@@ -3,9 +3,9 @@
 # SPDX-License-Identifier: MIT
 # The Windows program as a user meets it, under Wine on a virtual X display: installed by its
 # setup program for the user alone, started, started again, closed, killed, set up again while
-# it runs and after, installed for everyone beside, built again, and uninstalled, one row each,
-# in the Wine prefix of the caller's own. Each row does its part, then checks what must hold
-# afterwards. Usage: windows.sh path/to/Tunewell-1.0-setup.exe
+# it runs and after, installed for everyone beside, built again and signed, and uninstalled, one
+# row each, in the Wine prefix of the caller's own. Each row does its part, then checks what must
+# hold afterwards. Usage: windows.sh path/to/Tunewell-1.0-setup.exe
 set -euo pipefail
 : "${WINEPREFIX:?a Wine prefix of this run's own, never the user's}"
 # Where qt.sh keeps the Qt for Windows it has built, for the builds below; read before the
@@ -35,6 +35,7 @@ reg() { local values && values=$(wine reg query "$@" 2>/dev/null | tr -d '\r') \
     && echo "${values//"${mine%\\Programs\\Tunewell}"/%LOCALAPPDATA%}"; }
 # The installed folder: every folder, and every file with its contents' sum.
 files() { find "$folder" -type d -print -o -exec sha256sum {} + | sort; }
+signed() { osslsigncode verify -CAfile ca.pem -in "$1" >/dev/null; }
 # Whether every line of the file $1 stands in the input; those that do not are printed.
 all_of() { ! grep -vxFf /dev/stdin "$1"; }
 # Starts the program, which must show its main window, in Qt's Windows style.
@@ -91,6 +92,12 @@ the same source built again, later, in another folder: the same program, setup a
     -f <(git archive --prefix=again/ "${tree:-HEAD}"); cd "$home"; \
     again/packaging/windows/build.sh again/build >/dev/null; cd "$(dirname "$setup")" \
     | sha256sum Tunewell/*.exe Tunewell-1.0-* | (cd "$home/again/build" && sha256sum -c --quiet)
+signed by a certificate of the test's own: program, uninstaller, setup verify; it installs, starts \
+    | cd "$home"; openssl req -x509 -nodes -subj /CN=Tunewell -keyout ca.pem -out ca.pem \
+    2>/dev/null; echo secret >pw; openssl pkcs12 -export -in ca.pem -out ca.p12 -passout file:pw; \
+    again/packaging/windows/build.sh again/build -DTUNEWELL_SIGN_PKCS12=ca.p12 >/dev/null \
+    -DTUNEWELL_SIGN_PASSWORD_FILE=pw; wine again/build/Tunewell-1.0-setup.exe /S; start; leave \
+    | signed "$app" && signed "$folder/Uninstall.exe" && signed again/build/Tunewell-1.0-setup.exe
 the install for everyone uninstalled silently: nothing of it left, the user's own kept \
     | wine 'C:\Program Files\Tunewell\Uninstall.exe' /S; wineserver --wait \
     | [ ! -e "$all" ] && [ ! -e "$all_shortcut" ] && ! reg "${entry/CU/LM}" && [ -f "$shortcut" ]

@@ -1,7 +1,8 @@
 ; SPDX-FileCopyrightText: The Tunewell authors
 ; SPDX-License-Identifier: MIT
 ; Tunewell's setup program. The build defines VERSION, FOLDER (the installed program's folder),
-; ICON, PICTURE (the welcome and finish pages' picture), LICENSE, PRODUCT_HOST and OUTFILE.
+; ICON, PICTURE (the welcome and finish pages' picture), LICENSE, PRODUCT_HOST and OUTFILE; to
+; sign, SIGN too: the command that signs the program file it is given, in place.
 ;
 ; Tunewell is one user's program, so the setup installs for the user alone, with no
 ; administrator, into their own programs folder, Start menu and registry. For everyone on the
@@ -27,6 +28,12 @@ Name "Tunewell"
 OutFile "${OUTFILE}"
 BrandingText "Tunewell ${VERSION}"
 RequestExecutionLevel user
+; When the build signs: the uninstaller as makensis makes it, before the setup program takes it
+; in, and the setup program once written. A signature that fails fails the build.
+!ifdef SIGN
+    !finalize '${SIGN} "%1"' = 0
+    !uninstfinalize '${SIGN} "%1"' = 0
+!endif
 
 VIProductVersion "${VERSION}.0.0"
 VIAddVersionKey "ProductName" "Tunewell"
