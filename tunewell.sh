@@ -17,12 +17,14 @@ packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev qt6-base-dev qt6-qpa
           xvfb xdotool x11-utils imagemagick fonts-dejavu-core weston qt6-wayland
           clang-format desktop-file-utils appstream dpkg-dev file binutils time git lintian reuse
           rpm rpmlint)
-# For Windows: MinGW-w64, Debian's own Qt source and what builds and mends it, Wine, NSIS. Wine
-# has no Verdana: the checks run where a face with far other line metrics stands in for it
-# (DejaVu Math TeX Gyre), which finds any text placed by the one and measured by the other.
+# For Windows: MinGW-w64, Debian's own Qt source and what builds and mends it, Wine, NSIS,
+# ImageMagick for the setup program's picture, zip, osslsigncode to sign; openssl and git for the
+# checks that sign with a certificate of their own and build a fresh copy again. Wine has no
+# Verdana: the checks run where a face with far other line metrics stands in for it (DejaVu Math
+# TeX Gyre), which finds any text placed by the one and measured by the other.
 windows_packages=(cmake ninja-build qt6-base-dev dpkg-dev perl xz-utils patch
-                  g++-mingw-w64-x86-64-posix icoutils nsis wine wine64 xvfb xdotool
-                  fonts-dejavu-core fonts-dejavu-extra)
+                  g++-mingw-w64-x86-64-posix icoutils imagemagick nsis zip osslsigncode openssl
+                  git wine wine64 xvfb xdotool fonts-dejavu-core fonts-dejavu-extra)
 
 # Installs those of the given packages (the Linux build's by default) that are missing.
 install_missing() {
@@ -114,14 +116,11 @@ hunt() {
         -rss_limit_mb=2048 . ../../fuzz/corpus/referral)
 }
 
-# Qt for Windows, built once per machine into a cache, then Tunewell with it: the program, its
-# tests, the setup program and the portable zip.
+# Qt for Windows, built once per machine into a cache, then Tunewell with it: the program, the
+# setup program and the portable zip, then the tests.
 build_windows() {
-    local qt
-    qt=$(packaging/windows/qt.sh)
-    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" \
-        -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64.cmake -DQT_HOST_PATH=/usr >/dev/null
-    cmake --build build-windows --target all installer
+    packaging/windows/build.sh build-windows
+    cmake --build build-windows
 }
 
 # A Wine prefix of this run's own, never the user's, gone when the script ends.
