@@ -45,12 +45,7 @@ start() {
     grep -q qwindowsvistastyle.dll "/proc/$pid/maps" || fail "not in the Windows style"
 }
 # Leaves as a user does: Alt+X on the main window, then Exit on the farewell window.
-leave() {
-    xdotool windowfocus --sync "$main" key alt+x
-    local farewell && farewell=$(window - "$main") || fail "no farewell window"
-    xdotool windowfocus --sync "$farewell" key Return
-    ended "$pid" || fail "the program did not end within 20 seconds, or ended with an error"
-}
+leave() { role=- end_cleanly "$pid"; }
 
 # Rows: name | what the user does | what must hold then. A row goes on after a '\'.
 while IFS= read -r row; do

@@ -50,12 +50,13 @@ ended() { timeout 20 tail --pid="$1" -s 0.1 -f /dev/null && wait "$1"; }
 # Leaves the program the way a user does: Alt+X on the main window, then Exit on the
 # farewell window. The program must end with no error. What the window manager reads of each
 # window, whether it asks to stay above others and its frame's hints, is kept in $home-NAME.wm.
+# Windows are told apart by their role, or where there is none (Wine's), $role is '-'.
 end_cleanly() {
     local main farewell
-    main=$(window frmMain) || fail "no main window to close"
+    main=$(window "${role:-frmMain}") || fail "no main window to close"
     xprop -id "$main" _NET_WM_STATE _MOTIF_WM_HINTS >"$home-frmMain.wm"
     xdotool windowfocus --sync "$main" key alt+x
-    farewell=$(window frmFarewell) || fail "no farewell window"
+    farewell=$(window "${role:-frmFarewell}" "$main") || fail "no farewell window"
     xprop -id "$farewell" _NET_WM_STATE _MOTIF_WM_HINTS >"$home-frmFarewell.wm"
     eval "$(xdotool getwindowgeometry --shell "$farewell")" # where it came up: $X, $Y
     xdotool windowfocus --sync "$farewell" key Return
