@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: The Tunewell authors
 // SPDX-License-Identifier: MIT
 
-// Walks through every window a user meets and saves a picture of each into the folder given.
-// Run it on a real platform (tools/screenshots.sh runs it under Xvfb).
+// Walks through every window a user meets and saves a picture of each into the folder given, or
+// with "again", beside a running Tunewell, the message of a second start. Run it on a real
+// platform (tools/screenshots.sh runs it under Xvfb).
 #include "Form.h"
 #include "RandomDraw.h"
 #include "StartApplication.h"
@@ -102,13 +103,24 @@ void walkThrough()
     save(&Form::get<frmDisplay>(), QStringLiteral("result-ailment"));
 
     Form::get<frmDisplay>().close();
-    // The form as a user fills it in.
+    // The form as a user fills it in, the window in front.
+    QWidget *farewell = &Form::get<frmFarewell>();
+    farewell->activateWindow();
+    (void)QTest::qWaitForWindowActive(farewell);
     for (const auto &[box, typed] : {std::pair("txtName", "Asha"), {"txtFriendEmail", "r@b.in"}}) {
-        click(&Form::get<frmFarewell>(), box);
-        QTest::keyClicks(QApplication::focusWidget(), QLatin1String(typed));
+        click(farewell, box);
+        QTest::keyClicks(farewell->findChild<QWidget *>(QLatin1String(box)), QLatin1String(typed));
     }
-    save(&Form::get<frmFarewell>(), QStringLiteral("farewell"));
+    save(farewell, QStringLiteral("farewell"));
     click(&Form::get<frmFarewell>(), "cmdClose");
+}
+
+// Started beside a running Tunewell, as Tunewell: pictures what a second instance says.
+void startAgain()
+{
+    QApplication::setApplicationName(QStringLiteral("TunewellApp"));
+    pictureNextModal(QStringLiteral("already-running"), "OK");
+    StartApplication();
 }
 
 } // namespace
@@ -117,12 +129,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setUpApplication();
-    if (argc != 2)
-        qFatal("usage: screenshots FOLDER");
+    if (argc != 2 && (argc != 3 || argv[2] != QLatin1String("again")))
+        qFatal("usage: screenshots FOLDER [again]");
     folder = QDir(QString::fromLocal8Bit(argv[1]));
     folder.mkpath(QStringLiteral("."));
 
     RandomDraw::replaceSource([] { return 0.0; }); // the same offer and appeal every time
-    QTimer::singleShot(0, &walkThrough);
+    QTimer::singleShot(0, argc == 3 ? &startAgain : &walkThrough);
     return QApplication::exec();
 }

@@ -17,18 +17,15 @@ out=$(realpath "$3")
 # Wine has no Verdana: DejaVu Sans stands in for it, as it does on Linux, so that the windows are
 # laid out as their users see them, not in the math face Wine would choose. And every program of
 # this prefix in one virtual desktop, the size of a small screen, read when Wine next starts.
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null
 wineserver --wait
-# The walk through the windows, with Qt's and MinGW's libraries on its path.
+# The walk through the windows, with Qt's and MinGW's libraries on its path; then, beside the
+# program as it installs, what a second start says.
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-WINEPATH="Z:$2/bin;Z:$runtime;Z:/usr/x86_64-w64-mingw32/lib" wine "$build/screenshots.exe" "Z:$out"
-
-# The message a second instance shows, from two starts of the program as it installs.
+export WINEPATH="Z:$2/bin;Z:$runtime;Z:/usr/x86_64-w64-mingw32/lib"
+wine "$build/screenshots.exe" "Z:$out"
 wine "$build/Tunewell/TunewellApp.exe" &
 timeout 60 xdotool search --sync --onlyvisible --name '^Tunewell v1.0$' >/dev/null
-wine "$build/Tunewell/TunewellApp.exe" &
-box=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tunewell$' | head -n 1)
-import -window "$box" "$out/already-running.png"
-echo "$out/already-running.png"
+wine "$build/screenshots.exe" "Z:$out" again
