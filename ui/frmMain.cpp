@@ -37,10 +37,14 @@ QComboBox *makeList(const QString &name, QWidget *parent)
     list->setFont(verdana(9, true));
     list->setEditable(false);
     // A flat field, as designed: Fusion draws a gradient of its own over any colour, and
-    // Windows' native style a light grey field. A peach border, thicker with the focus.
+    // Windows' native style a light grey field. A peach border, thicker with the focus. Open, a
+    // list drops below the field, as on Windows, in the same colours, the chosen entry inverted.
     paintInEveryStyle(list, Colours::Brown, Colours::Peach,
-                      QStringLiteral("#%1 { border: 1px solid %3; padding: 1px 3px; } "
-                                     "#%1:focus { border-width: 2px; padding: 0 2px; }"));
+                      QStringLiteral("#%1 { combobox-popup: 0; border: 1px solid %3; "
+                                     "padding: 1px 3px; } "
+                                     "#%1:focus { border-width: 2px; padding: 0 2px; } "
+                                     "#%1 QAbstractItemView { background: %2; color: %3; "
+                                     "selection-background-color: %3; selection-color: %2; }"));
     return list;
 }
 
