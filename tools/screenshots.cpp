@@ -112,7 +112,7 @@ void walkThrough()
         QTest::keyClicks(farewell->findChild<QWidget *>(QLatin1String(box)), QLatin1String(typed));
     }
     save(farewell, QStringLiteral("farewell"));
-    click(&Form::get<frmFarewell>(), "cmdClose");
+    click(farewell, "cmdClose");
 }
 
 // Started beside a running Tunewell, as Tunewell: pictures what a second instance says.
